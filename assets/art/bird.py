@@ -1,0 +1,92 @@
+# The engraved songbird printed on the eight puzzle tiles (and reused by the icons).
+from engrave import Drawing, INK, PAPER, between, catmull, poly_d, smooth_d
+
+# The bird faces left so the numeral in the top-right corner stays clear of it.
+HEAD_BODY = [(15, 24), (17, 18), (23, 14), (30, 15), (35, 20), (43, 28), (52, 37), (58, 46), (56, 53),
+             (47, 59), (37, 62), (27, 60), (19, 53), (15, 44), (14, 35), (14, 29)]
+WING = [(30, 30), (38, 27), (48, 33), (57, 43), (64, 53), (60, 55), (50, 52), (40, 47), (32, 40), (29, 34)]
+TAIL = [(53, 50), (60, 51), (73, 64), (72, 68), (68, 69), (52, 57)]
+CAP = [(15, 24), (17, 18), (23, 14), (30, 15), (35, 20), (36, 24), (30, 22), (23, 21), (18, 23)]
+BELLY_SHADE = [(56, 53), (47, 59), (37, 62), (27, 60), (22, 56), (32, 56), (44, 52), (52, 48)]
+TWIG = [(3, 69), (16, 66), (30, 65), (44, 65), (58, 62)]
+
+
+def twig(d):
+    d.cut(TWIG, 3.2, 1.2, 3.0)
+    d.cut([(44, 65), (50, 70), (54, 72)], 1.8, 0.3, 1.5)
+    d.cut([(12, 67), (8, 61), (9, 57)], 1.5, 0.3, 1.3)
+    for x in range(6, 56, 3):
+        d.line("M%d %dL%d %d" % (x, 66, x + 2, 67), 0.6, PAPER)
+
+
+def legs(d):
+    for x in (33, 40):
+        d.line("M%d 60L%d 65" % (x, x - 1), 1.2)
+        d.line("M%d 65L%d 66.5M%d 65L%d 66.5" % (x - 1, x - 4, x - 1, x + 2), 1.0)
+
+
+def body(d):
+    outline = smooth_d(HEAD_BODY, True)
+    d.fill(outline, PAPER)
+    # Breast: sparse lines curving round the form, denser toward the belly.
+    breast_a = catmull([(15, 45), (20, 54), (30, 61), (42, 61)])
+    breast_b = catmull([(23, 43), (28, 50), (37, 55), (49, 55)])
+    d.contours(between(breast_a, breast_b, 3), outline, width=0.8)
+    d.hatch(smooth_d(BELLY_SHADE, True), angle=-35, spacing=2.5, width=0.9)
+    for x, y in [(19, 38), (24, 41), (19, 44), (25, 47), (30, 45)]:
+        d.cut([(x, y), (x + 1.5, y + 1.6), (x + 3.2, y + 1.8)], 0.3, 0.3, 1.2)
+    # Back and nape, darker than the breast.
+    back = smooth_d([(30, 16), (36, 21), (45, 29), (53, 38), (45, 34), (36, 28), (31, 22)], True)
+    d.hatch(back, angle=60, spacing=2.2, width=1)
+    d.fill(smooth_d(CAP, True), INK)
+    d.line(outline, 1.3)
+
+
+def wing(d):
+    outline = smooth_d(WING, True)
+    d.fill(outline, PAPER)
+    d.hatch(outline, angle=30, spacing=2.4, width=1)
+    # Covert feathers: a row of scallops across the shoulder, left white.
+    for i, (x, y) in enumerate([(33, 33), (38, 31), (43, 33), (47, 36)]):
+        d.fill(smooth_d([(x - 3, y), (x, y - 2.4), (x + 3.5, y + 1), (x + 1.5, y + 4.5), (x - 2, y + 3)], True), PAPER)
+        d.line(smooth_d([(x - 3, y + 0.5), (x - 1.5, y + 3.8), (x + 2, y + 4.4)]), 0.9)
+    # Long flight feathers, each one cut as a swelling line.
+    for k in range(5):
+        s = k * 2.6
+        d.cut([(37 + s * 0.3, 40 + s * 0.6), (48 + s * 0.2, 45 + s * 0.5), (62 - k * 0.8, 53 + k * 0.2)], 0.4, 0.4, 1.5)
+    d.line(outline, 1.2)
+
+
+def tail(d):
+    outline = smooth_d(TAIL, True)
+    d.fill(outline, INK)
+    for k in range(3):
+        d.line(poly_d([(56 + k, 53 + k * 0.7), (70 - k * 0.5, 66 + k * 0.5)]), 0.7, PAPER)
+
+
+def head(d):
+    # Beak: a short finch's cone.
+    d.shape(poly_d([(16, 21.5), (6.5, 26), (16, 29.5)], True), INK, 0.8)
+    d.line("M7 26L14 26", 0.7, PAPER)
+    # Eye in a white ring, with a catch-light.
+    d.fill("M23.5 23.5m-3.3 0a3.3 3.3 0 1 0 6.6 0a3.3 3.3 0 1 0 -6.6 0", PAPER)
+    d.fill("M23.5 23.5m-2.2 0a2.2 2.2 0 1 0 4.4 0a2.2 2.2 0 1 0 -4.4 0", INK)
+    d.fill("M22.7 22.6m-0.7 0a0.7 0.7 0 1 0 1.4 0a0.7 0.7 0 1 0 -1.4 0", PAPER)
+    # Cheek line.
+    d.cut([(18, 30), (24, 32), (30, 30)], 0.3, 0.3, 1.1)
+
+
+def draw(d):
+    twig(d)
+    tail(d)
+    legs(d)
+    body(d)
+    wing(d)
+    head(d)
+
+
+def tile(numeral):
+    d = Drawing(78, 78, PAPER)
+    draw(d)
+    d.text(64, 30, str(numeral), 31, family="C059", weight="bold", anchor="middle")
+    return d

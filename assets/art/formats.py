@@ -1,0 +1,140 @@
+# Writers for the picture, icon, cursor and sound files the game loads (stdlib only).
+import struct
+import zlib
+
+
+def _lzw(indices, min_code_size):
+    clear = 1 << min_code_size
+    end = clear + 1
+    out = bytearray()
+    acc = 0
+    nbits = 0
+    code_size = min_code_size + 1
+
+    def emit(code):
+        nonlocal acc, nbits
+        acc |= code << nbits
+        nbits += code_size
+        while nbits >= 8:
+            out.append(acc & 0xFF)
+            acc >>= 8
+            nbits -= 8
+
+    table = {bytes([i]): i for i in range(clear)}
+    next_code = end + 1
+    emit(clear)
+    w = b""
+    for i in indices:
+        wc = w + bytes([i])
+        if wc in table:
+            w = wc
+            continue
+        emit(table[w])
+        if next_code < 4096:
+            table[wc] = next_code
+            next_code += 1
+            # The decoder widens its codes one step later than the encoder adds them.
+            if next_code - 1 == (1 << code_size) and code_size < 12:
+                code_size += 1
+        else:
+            emit(clear)
+            table = {bytes([k]): k for k in range(clear)}
+            next_code = end + 1
+            code_size = min_code_size + 1
+        w = bytes([i])
+    if w:
+        emit(table[w])
+    emit(end)
+    if nbits:
+        out.append(acc & 0xFF)
+    return bytes(out)
+
+
+def gif(width, height, palette, indices):
+    """Single-frame, non-interlaced GIF89a with a global colour table."""
+    bits = 1
+    while (1 << bits) < max(len(palette), 2):
+        bits += 1
+    table = list(palette) + [(0, 0, 0)] * ((1 << bits) - len(palette))
+    head = b"GIF89a" + struct.pack("<HHBBB", width, height, 0x80 | ((bits - 1) << 4) | (bits - 1), 0, 0)
+    head += b"".join(bytes(c) for c in table)
+    image = b"," + struct.pack("<HHHHB", 0, 0, width, height, 0)
+    min_code = max(2, bits)
+    data = _lzw(bytes(indices), min_code)
+    blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255] for i in range(0, len(data), 255))
+    return head + image + bytes([min_code]) + blocks + b"\x00;"
+
+
+def _dib_rows(width, height, indices, bpp):
+    """Bottom-up rows padded to 4 bytes, for 8 or 1 bits per pixel."""
+    stride = ((width * bpp + 31) // 32) * 4
+    rows = []
+    for y in range(height - 1, -1, -1):
+        line = indices[y * width:(y + 1) * width]
+        if bpp == 8:
+            raw = bytes(line)
+        else:
+            raw = bytearray((width + 7) // 8)
+            for x, v in enumerate(line):
+                if v:
+                    raw[x >> 3] |= 0x80 >> (x & 7)
+            raw = bytes(raw)
+        rows.append(raw + b"\x00" * (stride - len(raw)))
+    return b"".join(rows)
+
+
+def _palette_bytes(palette, count):
+    table = list(palette) + [(0, 0, 0)] * (count - len(palette))
+    return b"".join(bytes((b, g, r, 0)) for r, g, b in table)
+
+
+def _info_header(width, height, bpp, image_size, colours_used=0):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0, image_size, 2835, 2835, colours_used, 0)
+
+
+def bmp8(width, height, palette, indices):
+    """Uncompressed 8-bit palette BMP with a BITMAPINFOHEADER, stored bottom-up."""
+    pixels = _dib_rows(width, height, indices, 8)
+    colours = _palette_bytes(palette, 256)
+    offset = 14 + 40 + len(colours)
+    head = b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset)
+    return head + _info_header(width, height, 8, len(pixels), 256) + colours + pixels
+
+
+def _icon_image(size, palette, indices, opaque):
+    """The DIB stored in an .ico entry: 8-bit colour, then the 1-bit AND mask (1 = transparent)."""
+    xor = _dib_rows(size, size, indices, 8)
+    mask = _dib_rows(size, size, [0 if o else 1 for o in opaque], 1)
+    colours = _palette_bytes(palette, 256)
+    return _info_header(size, size * 2, 8, len(xor) + len(mask)) + colours + xor + mask
+
+
+def ico(images):
+    """images: list of (size, palette, indices, opaque) with 8-bit colour."""
+    blobs = [_icon_image(*im) for im in images]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for (size, *_), blob in zip(images, blobs):
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 8, len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(blobs)
+
+
+def cur(size, hotspot, ink, opaque):
+    """Two-colour cursor with one image. ink[i] is 1 for white, 0 for black."""
+    xor = _dib_rows(size, size, [i if o else 0 for i, o in zip(ink, opaque)], 1)
+    mask = _dib_rows(size, size, [0 if o else 1 for o in opaque], 1)
+    blob = _info_header(size, size * 2, 1, len(xor) + len(mask)) + _palette_bytes([(0, 0, 0), (255, 255, 255)], 2) + xor + mask
+    head = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(blob), 22)
+    return head + entry + blob
+
+
+def png_rgb(width, height, rgb):
+    """Plain RGB PNG without time or text chunks, so equal pictures give equal files."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    stride = width * 3
+    raw = b"".join(b"\x00" + bytes(rgb[y * stride:(y + 1) * stride]) for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))

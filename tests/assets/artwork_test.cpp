@@ -1,0 +1,215 @@
+// Checks that every picture, icon, cursor and sound shipped with the game has the format and size the program expects.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kAssets = PLUMARO_ASSETS_DIR;
+
+Bytes readFile(const std::string& relative) {
+    std::ifstream in(kAssets + "/" + relative, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::uint32_t le16(const Bytes& b, std::size_t at) {
+    return at + 2 <= b.size() ? b[at] | (b[at + 1] << 8) : 0;
+}
+
+std::uint32_t le32(const Bytes& b, std::size_t at) {
+    return at + 4 <= b.size() ? le16(b, at) | (le16(b, at + 2) << 16) : 0;
+}
+
+std::int32_t sle32(const Bytes& b, std::size_t at) {
+    return static_cast<std::int32_t>(le32(b, at));
+}
+
+std::string tag(const Bytes& b, std::size_t at, std::size_t n) {
+    return at + n <= b.size() ? std::string(b.begin() + at, b.begin() + at + n) : std::string();
+}
+
+struct Picture {
+    const char* file;
+    int width;
+    int height;
+};
+
+// Walks the GIF block structure; returns the number of image frames, or -1 if the stream is malformed.
+int countGifFrames(const Bytes& b, bool& interlaced) {
+    std::size_t at = 13;
+    if (b[10] & 0x80) at += 3u << ((b[10] & 7) + 1);
+    int frames = 0;
+    auto skipSubBlocks = [&]() {
+        while (at < b.size() && b[at] != 0) at += b[at] + 1u;
+        ++at;
+    };
+    while (at < b.size()) {
+        const std::uint8_t kind = b[at];
+        if (kind == 0x3B) return frames;
+        if (kind == 0x21) {
+            at += 2;
+            skipSubBlocks();
+        } else if (kind == 0x2C) {
+            if (at + 10 > b.size()) return -1;
+            const std::uint8_t flags = b[at + 9];
+            interlaced = interlaced || (flags & 0x40);
+            at += 10;
+            if (flags & 0x80) at += 3u << ((flags & 7) + 1);
+            ++at;  // LZW minimum code size
+            skipSubBlocks();
+            ++frames;
+        } else {
+            return -1;
+        }
+    }
+    return -1;
+}
+
+TEST(Artwork, GifPicturesHaveTheSizesTheWindowLayoutUses) {
+    const std::vector<Picture> gifs = {
+        {"pictures/board.gif", 580, 467},   {"pictures/title.gif", 260, 139},   {"pictures/bird1.gif", 78, 78},
+        {"pictures/bird2.gif", 78, 78},     {"pictures/bird3.gif", 78, 78},     {"pictures/bird4.gif", 78, 78},
+        {"pictures/bird5.gif", 78, 78},     {"pictures/bird6.gif", 78, 78},     {"pictures/bird7.gif", 78, 78},
+        {"pictures/bird8.gif", 78, 78},     {"pictures/empty.gif", 78, 78},     {"pictures/result.gif", 340, 204},
+        {"pictures/result1.gif", 117, 151}, {"pictures/result2.gif", 134, 135}, {"pictures/result3.gif", 117, 151},
+        {"pictures/result4.gif", 117, 151},
+    };
+    for (const auto& p : gifs) {
+        SCOPED_TRACE(p.file);
+        const Bytes b = readFile(p.file);
+        if (b.size() < 14) {
+            ADD_FAILURE() << "missing or truncated";
+            continue;
+        }
+        const std::string sig = tag(b, 0, 6);
+        EXPECT_TRUE(sig == "GIF89a" || sig == "GIF87a") << "signature " << sig;
+        EXPECT_EQ(le16(b, 6), static_cast<std::uint32_t>(p.width)) << "logical screen width";
+        EXPECT_EQ(le16(b, 8), static_cast<std::uint32_t>(p.height)) << "logical screen height";
+        EXPECT_TRUE(b[10] & 0x80) << "no global colour table";
+        bool interlaced = false;
+        EXPECT_EQ(countGifFrames(b, interlaced), 1) << "expected exactly one frame in a well-formed stream";
+        EXPECT_FALSE(interlaced);
+    }
+}
+
+TEST(Artwork, BitmapsAreUncompressedEightBitBottomUp) {
+    const std::vector<Picture> bitmaps = {{"pictures/rules.bmp", 102, 165}, {"pictures/logo.bmp", 136, 98}};
+    for (const auto& p : bitmaps) {
+        SCOPED_TRACE(p.file);
+        const Bytes b = readFile(p.file);
+        if (b.size() < 54) {
+            ADD_FAILURE() << "missing or truncated";
+            continue;
+        }
+        EXPECT_EQ(tag(b, 0, 2), "BM");
+        EXPECT_EQ(le32(b, 2), b.size()) << "file size field";
+        EXPECT_EQ(le32(b, 14), 40u) << "expected a BITMAPINFOHEADER";
+        EXPECT_EQ(sle32(b, 18), p.width);
+        EXPECT_EQ(sle32(b, 22), p.height) << "height must be positive (bottom-up rows)";
+        EXPECT_EQ(le16(b, 26), 1u) << "planes";
+        EXPECT_EQ(le16(b, 28), 8u) << "bits per pixel";
+        EXPECT_EQ(le32(b, 30), 0u) << "compression must be BI_RGB";
+        const std::size_t stride = (p.width + 3) / 4 * 4;
+        EXPECT_LE(le32(b, 10) + stride * p.height, b.size()) << "pixel rows run past the end of the file";
+    }
+}
+
+TEST(Artwork, HandCursorIsOneTwoColourImageWithHotSpotAtFingertip) {
+    const Bytes b = readFile("pictures/hand.cur");
+    ASSERT_EQ(b.size(), 326u) << "hand.cur: header, entry, DIB header, palette, XOR and AND masks";
+    EXPECT_EQ(le16(b, 0), 0u);
+    EXPECT_EQ(le16(b, 2), 2u) << "resource type must be cursor";
+    EXPECT_EQ(le16(b, 4), 1u) << "image count";
+    EXPECT_EQ(b[6], 32);
+    EXPECT_EQ(b[7], 32);
+    EXPECT_EQ(le16(b, 10), 12u) << "hot spot x";
+    EXPECT_EQ(le16(b, 12), 9u) << "hot spot y";
+    EXPECT_EQ(le32(b, 14), 304u) << "image bytes";
+    EXPECT_EQ(le32(b, 18), 22u) << "image offset";
+    EXPECT_EQ(le32(b, 22), 40u);
+    EXPECT_EQ(sle32(b, 26), 32);
+    EXPECT_EQ(sle32(b, 30), 64) << "DIB height covers XOR and AND masks";
+    EXPECT_EQ(le16(b, 36), 1u) << "bits per pixel";
+
+    // The fingertip must be drawn (not transparent) and the corners must be transparent.
+    const std::size_t xorAt = 22 + 40 + 8, andAt = xorAt + 128;
+    auto transparent = [&](int x, int y) { return (b[andAt + (31 - y) * 4 + x / 8] >> (7 - x % 8)) & 1; };
+    EXPECT_FALSE(transparent(12, 9)) << "hot spot falls outside the hand";
+    EXPECT_TRUE(transparent(0, 0));
+    EXPECT_TRUE(transparent(31, 0));
+}
+
+struct IconFile {
+    const char* file;
+    std::vector<int> sizes;
+};
+
+TEST(Artwork, IconsHoldTheExpectedImages) {
+    const std::vector<IconFile> icons = {{"pictures/board.ico", {32}}, {"runtime/SOUND/birdicon.ico", {16, 32, 48}}};
+    for (const auto& icon : icons) {
+        SCOPED_TRACE(icon.file);
+        const Bytes b = readFile(icon.file);
+        if (b.size() < 6) {
+            ADD_FAILURE() << "missing or truncated";
+            continue;
+        }
+        EXPECT_EQ(le16(b, 0), 0u);
+        EXPECT_EQ(le16(b, 2), 1u) << "resource type must be icon";
+        ASSERT_EQ(le16(b, 4), icon.sizes.size()) << "image count";
+        for (std::size_t i = 0; i < icon.sizes.size(); ++i) {
+            const int size = icon.sizes[i];
+            SCOPED_TRACE("image " + std::to_string(size) + "x" + std::to_string(size));
+            const std::size_t entry = 6 + 16 * i;
+            EXPECT_EQ(b[entry], size);
+            EXPECT_EQ(b[entry + 1], size);
+            const std::uint32_t length = le32(b, entry + 8), offset = le32(b, entry + 12);
+            ASSERT_LE(std::uint64_t{offset} + length, b.size()) << "image data runs past the end of the file";
+            ASSERT_EQ(le32(b, offset), 40u) << "expected a BITMAPINFOHEADER image";
+            EXPECT_EQ(sle32(b, offset + 4), size);
+            EXPECT_EQ(sle32(b, offset + 8), 2 * size) << "DIB height covers colour and mask";
+            const std::uint32_t bpp = le16(b, offset + 14);
+            EXPECT_EQ(le16(b, entry + 6), bpp) << "directory and image disagree on colour depth";
+            if (size == 32) {
+                EXPECT_EQ(bpp, 8u) << "the 32x32 image must be 256-colour";
+            } else {
+                EXPECT_TRUE(bpp == 8 || bpp == 32) << "bpp " << bpp;
+            }
+            const std::size_t colours = bpp == 8 ? 256 * 4 : 0;
+            const std::size_t xorBytes = (size * bpp + 31) / 32 * 4 * size, andBytes = (size + 31) / 32 * 4 * size;
+            EXPECT_EQ(length, 40 + colours + xorBytes + andBytes) << "image byte count";
+        }
+    }
+}
+
+TEST(Artwork, BirdCallIsShortMonoPcm) {
+    const char* file = "runtime/SOUND/G0034.WAV";
+    SCOPED_TRACE(file);
+    const Bytes b = readFile(file);
+    ASSERT_GE(b.size(), 44u) << "missing or truncated";
+    EXPECT_EQ(tag(b, 0, 4), "RIFF");
+    EXPECT_EQ(le32(b, 4), b.size() - 8) << "RIFF size";
+    EXPECT_EQ(tag(b, 8, 4), "WAVE");
+    EXPECT_EQ(tag(b, 12, 4), "fmt ");
+    EXPECT_EQ(le32(b, 16), 16u) << "plain PCM format chunk";
+    EXPECT_EQ(le16(b, 20), 1u) << "PCM";
+    EXPECT_EQ(le16(b, 22), 1u) << "mono";
+    const std::uint32_t rate = le32(b, 24), bits = le16(b, 34);
+    EXPECT_TRUE(bits == 8 || bits == 16) << "bits " << bits;
+    EXPECT_EQ(le32(b, 28), rate * bits / 8) << "byte rate";
+    EXPECT_EQ(le16(b, 32), bits / 8) << "block align";
+    EXPECT_EQ(tag(b, 36, 4), "data");
+    const std::uint32_t data = le32(b, 40);
+    EXPECT_EQ(44u + data, b.size()) << "data chunk length";
+    ASSERT_GT(rate, 0u);
+    const double seconds = double(data) / (rate * bits / 8);
+    EXPECT_GE(seconds, 0.5);
+    EXPECT_LE(seconds, 2.0);
+}
+
+}  // namespace
