@@ -40,8 +40,38 @@ def birds():
     save_gif(Drawing(78, 78, PAPER), "empty", MONO)
 
 
+def cursor():
+    import cursor as hand
+    ink, opaque = hand.pixels()
+    write(os.path.join(PICTURES, "hand.cur"), formats.cur(32, hand.HOTSPOT, ink, opaque))
+
+
+# Icon colours: the tile's black and white plus the board's blue-greys.
+ICON = [(0, 0, 0), (255, 255, 255)] + raster.ramp("#e6ebef", "#38424c", 6) + [(128, 128, 128)]
+
+
+def icon_image(size):
+    import bird
+    pixels = raster.render(bird.icon(size), "icon%d" % size)
+    opaque = [p[3] >= 128 for p in pixels]
+    return size, ICON, raster.quantize(pixels, ICON), opaque
+
+
+def icons():
+    write(os.path.join(PICTURES, "board.ico"), formats.ico([icon_image(32)]))
+    write(os.path.join(SOUND, "birdicon.ico"), formats.ico([icon_image(s) for s in (16, 32, 48)]))
+
+
+def sound():
+    import sound as call
+    write(os.path.join(SOUND, "G0034.WAV"), call.wav_bytes())
+
+
 STEPS = {
     "birds": birds,
+    "cursor": cursor,
+    "icons": icons,
+    "sound": sound,
 }
 
 

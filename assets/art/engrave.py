@@ -94,7 +94,8 @@ class Drawing:
         self.defs = []
         self.body = []
         self.ids = 0
-        self.rect(0, 0, width, height, fill=ground)
+        if ground:
+            self.rect(0, 0, width, height, fill=ground)
 
     def _id(self, prefix):
         self.ids += 1
