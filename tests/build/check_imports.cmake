@@ -1,0 +1,26 @@
+# Fails unless PROGRAM imports only DLLs that every Windows system has: the
+# program must start from a bare folder without runtime DLLs beside it.
+cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...)
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${PROGRAM}")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
+set(system_dlls
+  kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll shlwapi.dll
+  ole32.dll oleaut32.dll windowscodecs.dll winmm.dll advapi32.dll msvcrt.dll
+  ucrtbase.dll uxtheme.dll)
+set(found "")
+foreach(line IN LISTS lines)
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  string(TOLOWER "${dll}" dll)
+  list(APPEND found ${dll})
+  if(NOT dll IN_LIST system_dlls AND NOT dll MATCHES "^api-ms-win-")
+    message(FATAL_ERROR "${PROGRAM} imports ${dll}, which is not a system DLL")
+  endif()
+endforeach()
+if(NOT found)
+  message(FATAL_ERROR "no imports found in ${PROGRAM}: objdump output not understood")
+endif()
+message(STATUS "imports: ${found}")

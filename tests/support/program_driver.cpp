@@ -1,0 +1,194 @@
+// Starting plumaro.exe as a separate process and driving it with real input.
+#include "tests/support/program_driver.h"
+
+#include <stdexcept>
+#include <thread>
+
+#include "win32/program_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace plumaro::testing {
+
+fs::path buildFolder() { return fs::path(programFolder()); }
+
+TempFolder::TempFolder(const std::wstring& name) {
+    wchar_t unique[32];
+    wsprintfW(unique, L"-%lu-%lu", GetCurrentProcessId(), GetTickCount());
+    static int counter = 0;
+    path_ = fs::temp_directory_path() / (name + unique + std::to_wstring(++counter));
+    fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    // Read-only files and folders made by a test must not keep the folder.
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(path_, ignored);
+}
+
+void installProgram(const fs::path& folder) {
+    const fs::path from = buildFolder();
+    fs::create_directories(folder / L"SOUND");
+    fs::copy_file(from / L"plumaro.exe", folder / L"plumaro.exe", fs::copy_options::overwrite_existing);
+    fs::copy(from / L"SOUND", folder / L"SOUND", fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+    for (const wchar_t* text : {L"default.txt", L"tavi.txt"})
+        if (fs::exists(from / text)) fs::copy_file(from / text, folder / text, fs::copy_options::overwrite_existing);
+}
+
+RunningProgram::RunningProgram(const fs::path& exe) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        exe.parent_path().c_str(), &startup, &process_))
+        throw std::runtime_error("cannot start " + exe.string());
+    WaitForInputIdle(process_.hProcess, 5000);
+}
+
+RunningProgram::~RunningProgram() {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 255);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::vector<HWND> RunningProgram::windows() const {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{process_.dwProcessId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search.processId && IsWindowVisible(window)) search.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RunningProgram::waitForWindow(const std::wstring& className, std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        for (HWND window : windows()) {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (className == name) return window;
+        }
+        settle(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+bool RunningProgram::waitForExit(DWORD& exitCode, std::chrono::milliseconds timeout) const {
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
+}
+
+std::wstring windowText(HWND window) {
+    wchar_t text[4096] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    return text;
+}
+
+HWND control(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+RECT clientRectOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+namespace {
+
+void sendMouse(DWORD flags, POINT point = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_MOVE) {
+        // Absolute coordinates are 0..65535 across the primary screen.
+        input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+        input.mi.dx = MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        input.mi.dy = MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+void moveMouseTo(POINT screenPoint) {
+    sendMouse(MOUSEEVENTF_MOVE, screenPoint);
+    settle(30ms);
+}
+
+void mouseDown() {
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    settle(30ms);
+}
+
+void mouseUp() {
+    sendMouse(MOUSEEVENTF_LEFTUP);
+    settle(30ms);
+}
+
+void clickAt(POINT screenPoint) {
+    moveMouseTo(screenPoint);
+    mouseDown();
+    mouseUp();
+}
+
+void pressKey(WORD virtualKey) {
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+    settle(50ms);
+}
+
+void activate(HWND window) {
+    SetForegroundWindow(window);
+    settle(50ms);
+}
+
+void settle(std::chrono::milliseconds time) {
+    const auto deadline = std::chrono::steady_clock::now() + time;
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        std::this_thread::sleep_for(5ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+}
+
+namespace {
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+} // namespace
+
+LogPixelsSetting::LogPixelsSetting(DWORD dpi) {
+    DWORD size = sizeof oldValue_;
+    hadValue_ = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &oldValue_,
+                             &size) == ERROR_SUCCESS;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &dpi, sizeof dpi);
+}
+
+LogPixelsSetting::~LogPixelsSetting() {
+    if (hadValue_)
+        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &oldValue_, sizeof oldValue_);
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
+}
+
+} // namespace plumaro::testing

@@ -1,0 +1,94 @@
+// Starting plumaro.exe as a separate process and driving it the way a user
+// does: real mouse and keyboard input, reading back what the windows show.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plumaro::testing {
+
+using namespace std::chrono_literals;
+
+// The folder that holds the test program, plumaro.exe and its run-time files.
+std::filesystem::path buildFolder();
+
+// A fresh temporary folder that is removed, with everything in it, when the
+// object goes away.
+class TempFolder {
+public:
+    explicit TempFolder(const std::wstring& name = L"plumaro-test");
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Copies plumaro.exe with its run-time files into folder, as an installed
+// copy the test may change.
+void installProgram(const std::filesystem::path& folder);
+
+// One running plumaro.exe. The destructor ends it if it still runs, so no
+// test leaves a process behind.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::filesystem::path& exe = buildFolder() / L"plumaro.exe");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    DWORD processId() const { return process_.dwProcessId; }
+
+    // The first visible top-level window of this process with the class
+    // name (e.g. L"#32770" for a message box), waiting up to timeout.
+    HWND waitForWindow(const std::wstring& className, std::chrono::milliseconds timeout = 5s) const;
+    // Every visible top-level window of this process.
+    std::vector<HWND> windows() const;
+
+    // Waits for the process to end; true with its exit code if it did.
+    bool waitForExit(DWORD& exitCode, std::chrono::milliseconds timeout = 5s) const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// Text of a window of any process (works for STATIC and EDIT controls).
+std::wstring windowText(HWND window);
+// The child control with the id, or nullptr.
+HWND control(HWND parent, int id);
+// The client area of a window in screen coordinates.
+RECT clientRectOnScreen(HWND window);
+
+// Real input through SendInput.
+void moveMouseTo(POINT screenPoint);
+void mouseDown();
+void mouseUp();
+void clickAt(POINT screenPoint);
+void pressKey(WORD virtualKey);
+// Brings the window to the foreground so that keyboard input reaches it.
+void activate(HWND window);
+// Pumps this thread's messages and sleeps a little, giving the program time
+// to react.
+void settle(std::chrono::milliseconds time = 100ms);
+
+// Sets the logical resolution that the next started program sees, and puts
+// the old setting back when the object goes away.
+class LogPixelsSetting {
+public:
+    explicit LogPixelsSetting(DWORD dpi);
+    ~LogPixelsSetting();
+    LogPixelsSetting(const LogPixelsSetting&) = delete;
+    LogPixelsSetting& operator=(const LogPixelsSetting&) = delete;
+
+private:
+    bool hadValue_ = false;
+    DWORD oldValue_ = 0;
+};
+
+} // namespace plumaro::testing

@@ -1,0 +1,13 @@
+// The folder that holds the running program, where its run-time files lie.
+#pragma once
+
+#include <string>
+
+namespace plumaro {
+
+// The folder of the running .exe as a path without a trailing separator,
+// e.g. L"C:\\Games\\Plumaro". Works for folder names of any length and in
+// any script, whatever the ANSI code page.
+std::wstring programFolder();
+
+} // namespace plumaro
