@@ -17,6 +17,8 @@ enum class ResultPicture {
 struct Verdict {
     std::string_view message;  // "WELL DONE" or "GOOD TRY"
     ResultPicture picture;
+
+    bool operator==(const Verdict&) const = default;
 };
 
 // Starts the puzzle named by Module1::PuzzleNumber: hides and clears every slot, makes the game
