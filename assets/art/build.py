@@ -40,6 +40,12 @@ def birds():
     save_gif(Drawing(78, 78, PAPER), "empty", MONO)
 
 
+def board():
+    import board as scene
+    palette = [raster.hexrgb(scene.GROUND)] + raster.ramp(scene.GROUND, scene.INK, 6)[1:] + [(0, 0, 0)]
+    save_gif(scene.drawing(), "board", palette)
+
+
 def cursor():
     import cursor as hand
     ink, opaque = hand.pixels()
@@ -69,6 +75,7 @@ def sound():
 
 STEPS = {
     "birds": birds,
+    "board": board,
     "cursor": cursor,
     "icons": icons,
     "sound": sound,

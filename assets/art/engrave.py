@@ -91,6 +91,9 @@ class Drawing:
 
     def __init__(self, width, height, ground):
         self.width, self.height = width, height
+        self.ground = ground or PAPER
+        # Inside a scaled group, hatching is divided by this so its lines stay one pixel wide.
+        self.unit = 1.0
         self.defs = []
         self.body = []
         self.ids = 0
@@ -151,13 +154,14 @@ class Drawing:
             parts.append("M%s %sL%s %s" % (fmt(px - ux * r), fmt(py - uy * r), fmt(px + ux * r), fmt(py + uy * r)))
             k += 1
         self.body.append('<g clip-path="url(#%s)"><path d="%s" stroke="%s" stroke-width="%s" fill="none" shape-rendering="crispEdges"/></g>'
-                         % (cid, "".join(parts), colour, fmt(width)))
+                         % (cid, "".join(parts), colour, fmt(width / self.unit)))
 
     def contours(self, curves, d=None, width=1, colour=INK, crisp=True):
         """Lines that follow the form (e.g. from between()), optionally clipped to d."""
         path = "".join(poly_d(c) for c in curves)
         rendering = ' shape-rendering="crispEdges"' if crisp else ""
-        g = '<path d="%s" stroke="%s" stroke-width="%s" fill="none" stroke-linecap="round"%s/>' % (path, colour, fmt(width), rendering)
+        g = '<path d="%s" stroke="%s" stroke-width="%s" fill="none" stroke-linecap="round"%s/>' % (
+            path, colour, fmt(width / self.unit if crisp else width), rendering)
         if d:
             g = '<g clip-path="url(#%s)">%s</g>' % (self.clip(d), g)
         self.body.append(g)
