@@ -38,9 +38,14 @@ TEST_F(Moves, OnlyLeftRightUpAndDownNeighboursCount) {
 }
 
 TEST_F(Moves, WithTwoEmptyNeighboursThePieceTakesTheFirstInTableOrder) {
-    Board board = boardShowing({1, 2, 3, 9, 5, 9, 7, 8, 4});
-    MovePiece(board, 5);
-    EXPECT_EQ(sourcesOf(board), (Sources{1, 2, 3, 5, 9, 9, 7, 8, 4}));
+    // Slot 5 tries 2, 4, 6, 8 in that order.
+    Board leftAndRight = boardShowing({1, 2, 3, 9, 5, 9, 7, 8, 4});
+    MovePiece(leftAndRight, 5);
+    EXPECT_EQ(sourcesOf(leftAndRight), (Sources{1, 2, 3, 5, 9, 9, 7, 8, 4}));
+
+    Board aboveAndLeft = boardShowing({1, 9, 3, 9, 5, 6, 7, 8, 4});
+    MovePiece(aboveAndLeft, 5);
+    EXPECT_EQ(sourcesOf(aboveAndLeft), (Sources{1, 5, 3, 9, 9, 6, 7, 8, 4}));
 }
 
 TEST_F(Moves, ClicksThatSlideNothingChangeNothing) {
