@@ -11,23 +11,23 @@ BELLY_SHADE = [(56, 53), (47, 59), (37, 62), (27, 60), (22, 56), (32, 56), (44, 
 TWIG = [(3, 69), (16, 66), (30, 65), (44, 65), (58, 62)]
 
 
-def twig(d):
+def twig(d, paper):
     d.cut(TWIG, 3.2, 1.2, 3.0)
     d.cut([(44, 65), (50, 70), (54, 72)], 1.8, 0.3, 1.5)
     d.cut([(12, 67), (8, 61), (9, 57)], 1.5, 0.3, 1.3)
     for x in range(6, 56, 3):
-        d.line("M%d %dL%d %d" % (x, 66, x + 2, 67), 0.6, PAPER)
+        d.line("M%d %dL%d %d" % (x, 66, x + 2, 67), 0.6, paper)
 
 
-def legs(d):
+def legs(d, paper):
     for x in (33, 40):
         d.line("M%d 60L%d 65" % (x, x - 1), 1.2)
         d.line("M%d 65L%d 66.5M%d 65L%d 66.5" % (x - 1, x - 4, x - 1, x + 2), 1.0)
 
 
-def body(d):
+def body(d, paper):
     outline = smooth_d(HEAD_BODY, True)
-    d.fill(outline, PAPER)
+    d.fill(outline, paper)
     # Breast: sparse lines curving round the form, denser toward the belly.
     breast_a = catmull([(15, 45), (20, 54), (30, 61), (42, 61)])
     breast_b = catmull([(23, 43), (28, 50), (37, 55), (49, 55)])
@@ -42,13 +42,13 @@ def body(d):
     d.line(outline, 1.3)
 
 
-def wing(d):
+def wing(d, paper):
     outline = smooth_d(WING, True)
-    d.fill(outline, PAPER)
+    d.fill(outline, paper)
     d.hatch(outline, angle=30, spacing=2.4, width=1)
     # Covert feathers: a row of scallops across the shoulder, left white.
     for i, (x, y) in enumerate([(33, 33), (38, 31), (43, 33), (47, 36)]):
-        d.fill(smooth_d([(x - 3, y), (x, y - 2.4), (x + 3.5, y + 1), (x + 1.5, y + 4.5), (x - 2, y + 3)], True), PAPER)
+        d.fill(smooth_d([(x - 3, y), (x, y - 2.4), (x + 3.5, y + 1), (x + 1.5, y + 4.5), (x - 2, y + 3)], True), paper)
         d.line(smooth_d([(x - 3, y + 0.5), (x - 1.5, y + 3.8), (x + 2, y + 4.4)]), 0.9)
     # Long flight feathers, each one cut as a swelling line.
     for k in range(5):
@@ -57,32 +57,29 @@ def wing(d):
     d.line(outline, 1.2)
 
 
-def tail(d):
+def tail(d, paper):
     outline = smooth_d(TAIL, True)
     d.fill(outline, INK)
     for k in range(3):
-        d.line(poly_d([(56 + k, 53 + k * 0.7), (70 - k * 0.5, 66 + k * 0.5)]), 0.7, PAPER)
+        d.line(poly_d([(56 + k, 53 + k * 0.7), (70 - k * 0.5, 66 + k * 0.5)]), 0.7, paper)
 
 
-def head(d):
+def head(d, paper):
     # Beak: a short finch's cone.
     d.shape(poly_d([(16, 21.5), (6.5, 26), (16, 29.5)], True), INK, 0.8)
-    d.line("M7 26L14 26", 0.7, PAPER)
+    d.line("M7 26L14 26", 0.7, paper)
     # Eye in a white ring, with a catch-light.
-    d.fill("M23.5 23.5m-3.3 0a3.3 3.3 0 1 0 6.6 0a3.3 3.3 0 1 0 -6.6 0", PAPER)
+    d.fill("M23.5 23.5m-3.3 0a3.3 3.3 0 1 0 6.6 0a3.3 3.3 0 1 0 -6.6 0", paper)
     d.fill("M23.5 23.5m-2.2 0a2.2 2.2 0 1 0 4.4 0a2.2 2.2 0 1 0 -4.4 0", INK)
-    d.fill("M22.7 22.6m-0.7 0a0.7 0.7 0 1 0 1.4 0a0.7 0.7 0 1 0 -1.4 0", PAPER)
+    d.fill("M22.7 22.6m-0.7 0a0.7 0.7 0 1 0 1.4 0a0.7 0.7 0 1 0 -1.4 0", paper)
     # Cheek line.
     d.cut([(18, 30), (24, 32), (30, 30)], 0.3, 0.3, 1.1)
 
 
-def draw(d):
-    twig(d)
-    tail(d)
-    legs(d)
-    body(d)
-    wing(d)
-    head(d)
+def draw(d, paper=PAPER):
+    """The tile bird at 78x78; paper is the colour of its white parts."""
+    for part in (twig, tail, legs, body, wing, head):
+        part(d, paper)
 
 
 def tile(numeral):

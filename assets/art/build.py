@@ -40,10 +40,20 @@ def birds():
     save_gif(Drawing(78, 78, PAPER), "empty", MONO)
 
 
+def board_palette():
+    import board as scene
+    return [raster.hexrgb(scene.GROUND)] + raster.ramp(scene.GROUND, scene.INK, 6)[1:] + [(0, 0, 0)]
+
+
 def board():
     import board as scene
-    palette = [raster.hexrgb(scene.GROUND)] + raster.ramp(scene.GROUND, scene.INK, 6)[1:] + [(0, 0, 0)]
-    save_gif(scene.drawing(), "board", palette)
+    save_gif(scene.drawing(), "board", board_palette())
+
+
+def title():
+    import title as card
+    palette = board_palette()
+    write(os.path.join(PICTURES, "title.gif"), formats.gif(*card.SIZE, palette, card.indices(palette)))
 
 
 def cursor():
@@ -76,6 +86,7 @@ def sound():
 STEPS = {
     "birds": birds,
     "board": board,
+    "title": title,
     "cursor": cursor,
     "icons": icons,
     "sound": sound,

@@ -137,9 +137,16 @@ class Drawing:
         if outline:
             self.line(d, outline, colour)
 
-    def hatch(self, d, angle=45, spacing=3, width=1, colour=INK, phase=0.0, box=None):
-        """Straight parallel lines clipped to the region d, drawn pixel-sharp."""
-        cid = self.clip(d)
+    def text_clip(self, x, y, s, size, family="C059", weight="normal", style="normal", anchor="start", spacing=0):
+        """A clip region shaped like a line of lettering, for hatched or shadowed letters."""
+        cid = self._id("c")
+        self.defs.append('<clipPath id="%s">%s</clipPath>' % (cid, self._text(x, y, s, size, family, weight, style, anchor,
+                                                                              INK, spacing, None)))
+        return cid
+
+    def hatch(self, d, angle=45, spacing=3, width=1, colour=INK, phase=0.0, box=None, clip=None):
+        """Straight parallel lines clipped to the region d (or a ready clip id), drawn pixel-sharp."""
+        cid = clip or self.clip(d)
         x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
         cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
         r = math.hypot(x1 - x0, y1 - y0) / 2 + spacing
@@ -168,11 +175,15 @@ class Drawing:
 
     def text(self, x, y, s, size, family="C059", weight="normal", style="normal", anchor="start", colour=INK,
              spacing=0, stroke=None):
+        self.body.append(self._text(x, y, s, size, family, weight, style, anchor, colour, spacing, stroke))
+
+    @staticmethod
+    def _text(x, y, s, size, family, weight, style, anchor, colour, spacing, stroke):
         esc = s.replace("&", "&amp;").replace("<", "&lt;")
         extra = ' stroke="%s" stroke-width="%s"' % stroke if stroke else ""
-        self.body.append('<text x="%s" y="%s" font-family="%s" font-size="%s" font-weight="%s" font-style="%s" '
-                         'text-anchor="%s" fill="%s" letter-spacing="%s"%s>%s</text>'
-                         % (fmt(x), fmt(y), family, fmt(size), weight, style, anchor, colour, fmt(spacing), extra, esc))
+        return ('<text x="%s" y="%s" font-family="%s" font-size="%s" font-weight="%s" font-style="%s" '
+                'text-anchor="%s" fill="%s" letter-spacing="%s"%s>%s</text>'
+                % (fmt(x), fmt(y), family, fmt(size), weight, style, anchor, colour, fmt(spacing), extra, esc))
 
     def group(self, transform):
         """Start a transformed group; close it with end()."""
