@@ -104,7 +104,8 @@ std::optional<Clicks> shortestSolution(std::int16_t puzzle, Slot7 slot7) {
             Board after = board;
             const std::optional<bool> movedAfter = play(after, slot7Moved, click);
             if (!movedAfter || (slot7 == Slot7::Stays && *movedAfter)) continue;
-            const Key afterKey = keyOf(after, *movedAfter);
+            // Where the flag cannot matter, leaving it out halves the boards to search.
+            const Key afterKey = keyOf(after, slot7 != Slot7::Free && *movedAfter);
             if (!steps.emplace(afterKey, Step{key, click}).second) continue;
             if (solved(after, *movedAfter)) return clicksTo(afterKey, startKey, steps);
             queue.push_back(afterKey);
