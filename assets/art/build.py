@@ -56,6 +56,29 @@ def title():
     write(os.path.join(PICTURES, "title.gif"), formats.gif(*card.SIZE, palette, card.indices(palette)))
 
 
+def result_palette():
+    import result as dialog
+    return ([raster.hexrgb(dialog.GROUND)] + raster.ramp(dialog.GROUND, dialog.INK, 6)[1:]
+            + [raster.hexrgb(dialog.WHITE)])
+
+
+def result():
+    import result as dialog
+    palette = result_palette()
+    w, h, _, idx = picture(dialog.drawing(), "result", palette)
+    # The program writes the verdict on the sign, so that strip must stay pure white.
+    white = palette.index(raster.hexrgb(dialog.WHITE))
+    if any(idx[y * w + x] != white for y in range(93, 119) for x in range(28, 149)):
+        raise SystemExit("result.gif: the sign does not cover x 28-148, y 93-118")
+    write(os.path.join(PICTURES, "result.gif"), formats.gif(w, h, palette, idx))
+
+
+def verdicts():
+    import verdict
+    for name in sorted(verdict.TEXTS):
+        save_gif(verdict.drawing(name), name, result_palette())
+
+
 def cursor():
     import cursor as hand
     ink, opaque = hand.pixels()
@@ -87,6 +110,8 @@ STEPS = {
     "birds": birds,
     "board": board,
     "title": title,
+    "result": result,
+    "verdicts": verdicts,
     "cursor": cursor,
     "icons": icons,
     "sound": sound,
