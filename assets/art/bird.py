@@ -89,27 +89,35 @@ def tile(numeral):
     return d
 
 
+def circle_d(cx, cy, r):
+    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % (cx, cy, r, r, r, 2 * r, r, r, 2 * r)
+
+
+def flat(d, line, eye, feathers, wing_tone="#7d8a96", belly_tone="#c4ccd3"):
+    """The tile bird in flat tones, in tile coordinates, for pictures too small for hatching."""
+    d.fill(smooth_d(TAIL, True), INK)
+    d.fill(smooth_d(HEAD_BODY, True), PAPER)
+    d.fill(smooth_d(BELLY_SHADE, True), belly_tone)
+    d.fill(smooth_d(CAP, True), INK)
+    d.line(smooth_d(HEAD_BODY, True), line)
+    d.fill(smooth_d(WING, True), wing_tone)
+    if feathers:
+        for k in range(3):
+            s = k * 3.2
+            d.line(smooth_d([(38 + s * 0.3, 41 + s * 0.6), (48 + s * 0.2, 46 + s * 0.5), (61 - k, 53)]), 1.2)
+    d.line(smooth_d(WING, True), line)
+    d.fill(poly_d([(16, 21), (6, 26), (16, 30)], True), INK)
+    d.fill(circle_d(23.5, 23.5, eye + 1.2), PAPER)
+    d.fill(circle_d(23.5, 23.5, eye), INK)
+
+
 def icon(size):
     """The same bird in flat tones for the window icon; engraving lines would blur at this size."""
     d = Drawing(size, size, None)
     # The smallest icon crops the tail tip so the head stays big enough to read.
     k, cx = (size / 60.0, 36) if size < 24 else (size / 70.0, 40)
     d.group("translate(%s %s) scale(%s) translate(%s -41)" % (size / 2, size / 2, k, -cx))
-    wing_tone, line = "#7d8a96", 2.2 if size < 24 else 1.6
-    d.fill(smooth_d(TAIL, True), INK)
-    d.fill(smooth_d(HEAD_BODY, True), PAPER)
-    d.fill(smooth_d(BELLY_SHADE, True), "#c4ccd3")
-    d.fill(smooth_d(CAP, True), INK)
-    d.line(smooth_d(HEAD_BODY, True), line)
-    d.fill(smooth_d(WING, True), wing_tone)
-    if size >= 32:
-        for k2 in range(3):
-            s = k2 * 3.2
-            d.line(smooth_d([(38 + s * 0.3, 41 + s * 0.6), (48 + s * 0.2, 46 + s * 0.5), (61 - k2, 53)]), 1.2)
-    d.line(smooth_d(WING, True), line)
-    d.fill(poly_d([(16, 21), (6, 26), (16, 30)], True), INK)
-    eye = 3.4 if size < 24 else 2.6
-    d.fill("M23.5 23.5m-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % ((eye + 1.2,) * 2 + (eye + 1.2,) + (2 * eye + 2.4,) + (eye + 1.2,) * 2 + (2 * eye + 2.4,)), PAPER)
-    d.fill("M23.5 23.5m-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % ((eye,) * 3 + (2 * eye,) + (eye,) * 2 + (2 * eye,)), INK)
+    small = size < 24
+    flat(d, 2.2 if small else 1.6, 3.4 if small else 2.6, feathers=size >= 32)
     d.end()
     return d

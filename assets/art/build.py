@@ -79,6 +79,16 @@ def verdicts():
         save_gif(verdict.drawing(name), name, result_palette())
 
 
+def rules():
+    import rules as illustration
+    save_bmp(illustration.drawing(), "rules", result_palette())
+
+
+def logo():
+    import logo as mark
+    save_bmp(mark.drawing(), "logo", result_palette())
+
+
 def cursor():
     import cursor as hand
     ink, opaque = hand.pixels()
@@ -112,6 +122,8 @@ STEPS = {
     "title": title,
     "result": result,
     "verdicts": verdicts,
+    "rules": rules,
+    "logo": logo,
     "cursor": cursor,
     "icons": icons,
     "sound": sound,
