@@ -116,6 +116,11 @@ def sound():
     write(os.path.join(SOUND, "G0034.WAV"), call.wav_bytes())
 
 
+def contact_sheet():
+    import sheet
+    sheet.build(ASSETS, os.path.join(os.path.dirname(ASSETS), "docs", "contact-sheet.png"))
+
+
 STEPS = {
     "birds": birds,
     "board": board,
@@ -127,6 +132,7 @@ STEPS = {
     "cursor": cursor,
     "icons": icons,
     "sound": sound,
+    "contact-sheet": contact_sheet,  # last: it shows the files made above
 }
 
 
