@@ -1,14 +1,25 @@
-// The board window: its load step, painting, gesture and menu commands.
+// The board window: its load and activation steps, painting, the click
+// gesture on the slots and the menu commands.
 #include "board/board_window.h"
 
+#include <mmsystem.h>
+
+#include <string>
+
 #include "app/resource.h"
+#include "board/display_check.h"
+#include "core/module1.h"
+#include "core/puzzle.h"
+#include "result/result_window.h"
+#include "win32/messages.h"
+#include "win32/pictures.h"
+#include "win32/program_folder.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"PlumaroBoard";
 constexpr wchar_t kCaption[] = L"Plumaro Puzzles";
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 467;
@@ -17,26 +28,60 @@ constexpr int kClientHeight = 467;
 // maximise box, no resizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-} // namespace
+constexpr int kSlotSize = 78;
+constexpr POINT kSplashPosition{144, 69};
+constexpr POINT kMovesPosition{390, 60};
+constexpr SIZE kMovesSizeInTwips{375, 285};
 
-bool BoardWindow::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_BOARD_MENU);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
+// Slot i (1..9) lies in row (i-1)/3 and column (i-1)%3 of the grid, with two
+// pixels between neighbours.
+POINT slotPosition(int index) {
+    const int row = (index - 1) / 3;
+    const int column = (index - 1) % 3;
+    return {134 + 80 * column, 50 + 80 * row};
 }
 
-HWND BoardWindow::create(HINSTANCE instance) {
+// What a slot shows, for screen readers and UI automation.
+std::wstring slotName(const Board& board, int index) {
+    const int source = board.source(index);
+    if (source == Board::kEmptySource) return L"Empty";
+    if (source == 0) return L"No picture";
+    return L"Bird " + std::to_wstring(source);
+}
+
+BoardWindow* boardOf(HWND window) {
+    return reinterpret_cast<BoardWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+} // namespace
+
+bool BoardWindow::registerClasses(HINSTANCE instance) {
+    WNDCLASSEXW board{};
+    board.cbSize = sizeof board;
+    board.lpfnWndProc = windowProc;
+    board.hInstance = instance;
+    board.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_BOARD));
+    board.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    board.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    board.lpszMenuName = MAKEINTRESOURCEW(IDR_BOARD_MENU);
+    board.lpszClassName = kClassName;
+
+    // Slots set the pointer themselves and paint every pixel.
+    WNDCLASSEXW slot{};
+    slot.cbSize = sizeof slot;
+    slot.lpfnWndProc = slotProc;
+    slot.hInstance = instance;
+    slot.lpszClassName = kSlotClassName;
+
+    return RegisterClassExW(&board) && RegisterClassExW(&slot);
+}
+
+HWND BoardWindow::create(HINSTANCE instance, int& exitCode) {
+    exitCode = 1;
     HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, nullptr, nullptr, instance, instance);
     if (!window) return nullptr;
-    auto* self = reinterpret_cast<BoardWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self->Form_Load()) {
+    if (!boardOf(window)->Form_Load(exitCode)) {
         DestroyWindow(window);
         return nullptr;
     }
@@ -45,10 +90,10 @@ HWND BoardWindow::create(HINSTANCE instance) {
 
 LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = new BoardWindow(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* instance = static_cast<HINSTANCE>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BoardWindow(window, instance)));
     }
-    auto* self = reinterpret_cast<BoardWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    BoardWindow* self = boardOf(window);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     const LRESULT result = self->handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -60,8 +105,26 @@ LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        return createControls() ? 0 : -1;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
+        break;
+    case WM_ERASEBKGND:
+        return 1; // the background picture covers the whole client area
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == lbl_moves) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        break;
     case WM_COMMAND:
-        onCommand(LOWORD(wParam));
+        if (HIWORD(wParam) == 0 && lParam == 0) onCommand(LOWORD(wParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -70,13 +133,231 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-bool BoardWindow::Form_Load() {
+// The window's definition: its pictures and controls as they stand before
+// the load step places them.
+bool BoardWindow::createControls() {
+    background_ = loadGifResource(instance_, IDR_BOARD_BACKGROUND);
+    img_splash = loadGifResource(instance_, IDR_TITLE);
+    for (int k = 1; k <= Board::kSlotCount; ++k) {
+        img_source[k - 1] = loadGifResource(instance_, IDR_BIRD1 + k - 1);
+        if (!img_source[k - 1]) return false;
+    }
+    if (!background_ || !img_splash) return false;
+
+    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
+
+    for (int i = 1; i <= Board::kSlotCount; ++i) {
+        img_bird[i - 1] = CreateWindowExW(0, kSlotClassName, L"No picture", WS_CHILD, 0, 0, 0, 0, window_,
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SLOT1 + i - 1)),
+                                          instance_, nullptr);
+        if (!img_bird[i - 1]) return false;
+    }
+    lbl_moves = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
+                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_,
+                                nullptr);
+    return lbl_moves != nullptr;
+}
+
+bool BoardWindow::Form_Load(int& exitCode) {
     applyPlacement(window_, placementFor(window_, kClientWidth, kClientHeight, true));
+
+    splashShown_ = true;
+    for (int i = 1; i <= Board::kSlotCount; ++i) {
+        const POINT at = slotPosition(i);
+        SetWindowPos(img_bird[i - 1], nullptr, at.x, at.y, kSlotSize, kSlotSize,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    }
+
+    // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
+    const Resolution resolution = resolutionOf(window_);
+    const int movesWidth = MulDiv(kMovesSizeInTwips.cx, resolution.x, 1440);
+    const int movesHeight = MulDiv(kMovesSizeInTwips.cy, resolution.y, 1440);
+    SetWindowPos(lbl_moves, nullptr, kMovesPosition.x, kMovesPosition.y, movesWidth, movesHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    // Bold MS Sans Serif of 9.75 points.
+    movesFont_.reset(CreateFontW(-MulDiv(975, resolution.y, 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
+
+    const std::wstring iconPath = windowIconPath();
+    icons_ = loadWindowIcons(iconPath);
+    if (!icons_) {
+        reportRuntimeError(L"the window icon cannot be loaded.", iconPath, icons_.error);
+        exitCode = 1;
+        return false;
+    }
+    setWindowIcons(window_, icons_);
+
+    Module1::GameActive = Module1::kFalse;
+    FirstActivation = Module1::kTrue;
+
+    if (isLargeFontsSetting(resolution.x)) {
+        showProgramMessage(nullptr, kLargeFontsMessage);
+        exitCode = 0;
+        return false;
+    }
     return true;
 }
 
-void BoardWindow::onCommand(int id) {
-    if (id == IDM_EXIT) DestroyWindow(window_);
+void BoardWindow::Form_Activate() {
+    if (FirstActivation == Module1::kTrue) {
+        const std::wstring sound = programFolder() + L"\\SOUND\\G0034.WAV";
+        PlaySoundW(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+    FirstActivation = Module1::kFalse;
 }
+
+void BoardWindow::paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    drawBitmap(dc, background_.get(), 0, 0);
+    if (splashShown_) drawBitmap(dc, img_splash.get(), kSplashPosition.x, kSplashPosition.y);
+    EndPaint(window_, &paint);
+}
+
+void BoardWindow::paintSlot(HWND slot, int index) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(slot, &paint);
+    const int source = board_.source(index);
+    if (source != 0) {
+        drawBitmap(dc, img_source[source - 1].get(), 0, 0);
+    } else {
+        RECT all{0, 0, kSlotSize, kSlotSize};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+    }
+    EndPaint(slot, &paint);
+}
+
+LRESULT CALLBACK BoardWindow::slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
+    BoardWindow* self = boardOf(GetParent(slot));
+    if (!self) return DefWindowProcW(slot, message, wParam, lParam);
+    const int index = GetDlgCtrlID(slot) - IDC_SLOT1 + 1;
+    return self->handleSlot(slot, index, message, wParam, lParam);
+}
+
+LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_SETCURSOR:
+        SetCursor(showsBird(index) ? hand_ : LoadCursorW(nullptr, IDC_ARROW));
+        return TRUE;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paintSlot(slot, index);
+        return 0;
+    case WM_LBUTTONDOWN:
+        img_bird_MouseDown(index);
+        return 0;
+    case WM_MOUSEMOVE:
+        img_bird_MouseMove(index, point);
+        return 0;
+    case WM_LBUTTONUP:
+        img_bird_MouseUp(index, point);
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressedSlot_ = 0;
+        return 0;
+    }
+    return DefWindowProcW(slot, message, wParam, lParam);
+}
+
+bool BoardWindow::showsBird(int index) const {
+    const int source = board_.source(index);
+    return source != 0 && source != Board::kEmptySource;
+}
+
+// A move is one click that begins and ends on the same bird without the
+// pointer leaving it in between.
+void BoardWindow::img_bird_MouseDown(int index) {
+    if (!showsBird(index)) return;
+    SetCapture(img_bird[index - 1]);
+    pressedSlot_ = index;
+}
+
+void BoardWindow::img_bird_MouseMove(int index, POINT point) {
+    if (pressedSlot_ != index) return;
+    RECT inside{0, 0, kSlotSize, kSlotSize};
+    if (!PtInRect(&inside, point)) ReleaseCapture(); // left the bird: the click no longer counts
+}
+
+void BoardWindow::img_bird_MouseUp(int index, POINT point) {
+    if (pressedSlot_ != index) return;
+    ReleaseCapture();
+    RECT inside{0, 0, kSlotSize, kSlotSize};
+    if (PtInRect(&inside, point)) img_bird_DragDrop(index);
+}
+
+void BoardWindow::img_bird_DragDrop(int index) {
+    if (!Module1::GameActive) return;
+    if (board_.isEmpty(index)) return;
+    MovePiece(board_, static_cast<std::int16_t>(index));
+    showBoard();
+    GameWin();
+}
+
+void BoardWindow::GameWin() {
+    const auto verdict = ::GameWin(board_);
+    if (!verdict) return;
+    showResultWindow(window_, instance_, *verdict);
+    EndGame();
+}
+
+void BoardWindow::InitNewGame() {
+    if (splashShown_) {
+        splashShown_ = false;
+        const RECT splash{kSplashPosition.x, kSplashPosition.y, kSplashPosition.x + 260, kSplashPosition.y + 139};
+        InvalidateRect(window_, &splash, FALSE);
+    }
+    ::InitNewGame(board_);
+    showBoard();
+}
+
+void BoardWindow::showBoard() {
+    for (int i = 1; i <= Board::kSlotCount; ++i) {
+        HWND slot = img_bird[i - 1];
+        SetWindowTextW(slot, slotName(board_, i).c_str());
+        InvalidateRect(slot, nullptr, FALSE);
+        ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
+    }
+    const std::wstring count(board_.counterText.begin(), board_.counterText.end());
+    SetWindowTextW(lbl_moves, count.c_str());
+    ShowWindow(lbl_moves, board_.counterShown ? SW_SHOWNA : SW_HIDE);
+}
+
+void BoardWindow::onCommand(int id) {
+    switch (id) {
+    case IDM_PUZZLE1:
+        mnu_puz_Click(1);
+        break;
+    case IDM_PUZZLE2:
+        mnu_puz_Click(2);
+        break;
+    case IDM_PUZZLE3:
+        mnu_puz_Click(3);
+        break;
+    case IDM_EXIT:
+        mnu_exit_Click();
+        break;
+    case IDM_RULES:
+        mnu_rules_Click();
+        break;
+    case IDM_ABOUT:
+        mnu_about_Click();
+        break;
+    }
+}
+
+void BoardWindow::mnu_puz_Click(std::int16_t puzzle) {
+    Module1::PuzzleNumber = puzzle;
+    InitNewGame();
+}
+
+void BoardWindow::mnu_rules_Click() { Module1::HelpMode = 0; }
+
+void BoardWindow::mnu_about_Click() { Module1::HelpMode = 1; }
+
+void BoardWindow::mnu_exit_Click() { DestroyWindow(window_); }
 
 } // namespace plumaro

@@ -3,27 +3,78 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
+
+#include "core/board.h"
+#include "win32/handles.h"
+#include "win32/window_icon.h"
+
 namespace plumaro {
 
 class BoardWindow {
 public:
-    // Registers the window class; false if Windows refused it.
-    static bool registerClass(HINSTANCE instance);
+    static constexpr wchar_t kClassName[] = L"PlumaroBoard";
+    static constexpr wchar_t kSlotClassName[] = L"PlumaroSlot";
+
+    // Registers the window classes of the board and its slots; false if
+    // Windows refused them.
+    static bool registerClasses(HINSTANCE instance);
 
     // Creates the hidden window and runs its load step. Returns nullptr when
-    // start-up ends the program instead (the reason has been reported).
-    static HWND create(HINSTANCE instance);
+    // start-up ends the program instead, with the exit code it ends with
+    // (the reason has been shown to the user).
+    static HWND create(HINSTANCE instance, int& exitCode);
 
 private:
-    explicit BoardWindow(HWND window) : window_(window) {}
+    BoardWindow(HWND window, HINSTANCE instance) : window_(window), instance_(instance) {}
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool Form_Load();
+    bool createControls();
+    bool Form_Load(int& exitCode);
+    void Form_Activate();
+    void paint();
+    void paintSlot(HWND slot, int index);
     void onCommand(int id);
 
+    // The click gesture on slot `index` (1..9).
+    bool showsBird(int index) const;
+    void img_bird_MouseDown(int index);
+    void img_bird_MouseMove(int index, POINT point);
+    void img_bird_MouseUp(int index, POINT point);
+    void img_bird_DragDrop(int index);
+
+    void mnu_puz_Click(std::int16_t puzzle);
+    void mnu_rules_Click();
+    void mnu_about_Click();
+    void mnu_exit_Click();
+
+    void InitNewGame();
+    void GameWin();
+    // Makes the controls show the board's data.
+    void showBoard();
+
     HWND window_;
+    HINSTANCE instance_;
+
+    std::array<HWND, Board::kSlotCount> img_bird{};
+    HWND lbl_moves = nullptr;
+
+    UniqueBitmap background_;
+    UniqueBitmap img_splash;
+    bool splashShown_ = true;
+    std::array<UniqueBitmap, Board::kSlotCount> img_source; // 1..8 the birds, 9 the empty picture
+    HCURSOR hand_ = nullptr;
+    UniqueFont movesFont_;
+    WindowIcons icons_;
+
+    Board board_;
+    std::int16_t FirstActivation = 0;
+    int pressedSlot_ = 0; // the slot a click began on, while the button is down
 };
 
 } // namespace plumaro

@@ -1,0 +1,42 @@
+// The program's message boxes: plain messages and the run-time error report.
+#include "win32/messages.h"
+
+namespace plumaro {
+
+namespace {
+
+std::wstring describeFailure(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return L"File not found.";
+    case ERROR_INVALID_DATA:
+        return L"Invalid picture.";
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return L"Permission denied.";
+    }
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring description = length ? std::wstring(text, length) : L"Error " + std::to_wstring(error) + L".";
+    LocalFree(text);
+    while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r'))
+        description.pop_back();
+    return description;
+}
+
+} // namespace
+
+void showProgramMessage(HWND owner, const std::wstring& text) {
+    MessageBoxW(owner, text.c_str(), kProgramTitle, MB_OK);
+}
+
+void reportRuntimeError(const std::wstring& what, const std::wstring& path, DWORD error) {
+    const std::wstring text = L"Run-time error: " + what + L"\n\n" + path + L"\n\n" + describeFailure(error);
+    MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+} // namespace plumaro

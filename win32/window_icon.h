@@ -1,0 +1,28 @@
+// The window icon that lies beside the program as an .ico file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/handles.h"
+
+namespace plumaro {
+
+// Where the window icon file lies: the SOUND folder beside the program.
+std::wstring windowIconPath();
+
+struct WindowIcons {
+    UniqueIcon large; // caption-size icons for Alt+Tab
+    UniqueIcon small; // for the caption and the taskbar
+    DWORD error = 0;  // why loading failed; ERROR_INVALID_DATA: not an icon
+    explicit operator bool() const { return large && small; }
+};
+
+// Loads the icon file in the sizes the system uses for windows.
+WindowIcons loadWindowIcons(const std::wstring& path);
+
+// Gives the window the icons; they must outlive it, or be replaced first.
+void setWindowIcons(HWND window, const WindowIcons& icons);
+
+} // namespace plumaro
