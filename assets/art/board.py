@@ -39,20 +39,33 @@ def hills(d):
         d.fill(region, GROUND)
         d.hatch(region, angle=-30, spacing=3, colour=FAINT)
         d.line(poly_d(ridge), 1.2)
-    # Clouds: white bands with a few curled lines.
-    for cx, cy, s in ((500, 110, 1.0), (40, 140, 0.8)):
-        pts = [(cx - 34 * s, cy + 6 * s), (cx - 20 * s, cy - 6 * s), (cx - 6 * s, cy - 2 * s), (cx + 8 * s, cy - 12 * s),
-               (cx + 26 * s, cy - 4 * s), (cx + 38 * s, cy + 6 * s)]
-        body = poly_d(catmull(pts) + [(cx + 30 * s, cy + 10 * s), (cx - 28 * s, cy + 10 * s)], True)
-        d.fill(body, GROUND)
-        d.line(poly_d(catmull(pts)), 1.1)
-        d.line(poly_d([(cx - 24 * s, cy + 10 * s), (cx + 30 * s, cy + 10 * s)]), 0.9)
-        d.line(smooth_d([(cx - 4 * s, cy + 2 * s), (cx + 2 * s, cy - 3 * s), (cx + 7 * s, cy + 1 * s), (cx + 3 * s, cy + 4 * s)]), 0.9)
+    for cx, cy, s in ((506, 104, 1.0), (44, 150, 0.75)):
+        cloud(d, cx, cy, s)
     # The moon, outlined and shaded on one side.
     moon = "M531 62m-13 0a13 13 0 1 0 26 0a13 13 0 1 0 -26 0"
     d.fill(moon, GROUND)
     d.hatch("M531 49A13 13 0 0 0 531 75A8 13 0 0 1 531 49Z", angle=0, spacing=2)
     d.line(moon, 1.1)
+
+
+def circle_d(cx, cy, r):
+    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % (cx, cy, r, r, r, 2 * r, r, r, 2 * r)
+
+
+def cloud(d, cx, cy, s):
+    """A scalloped cloud: overlapping puffs outlined as one, curls inside, flat underneath."""
+    puffs = [(-26, 2, 8), (-13, -4, 10), (3, -8, 12), (19, -3, 9), (30, 3, 7)]
+    shape = "".join(circle_d(cx + x * s, cy + y * s, r * s) for x, y, r in puffs)
+    cid = d.clip("M%s %sH%sV%sH%sZ" % (cx - 50 * s, cy - 40 * s, cx + 50 * s, cy + 8 * s, cx - 50 * s))
+    d.raw('<g clip-path="url(#%s)"><path d="%s" fill="none" stroke="%s" stroke-width="2.6"/>'
+          '<path d="%s" fill="%s"/></g>' % (cid, shape, INK, shape, GROUND))
+    d.line("M%s %sH%s" % (cx - 32 * s, cy + 7.5 * s, cx + 36 * s), 1.0)
+    d.hatch("M%s %sH%sV%sH%sZ" % (cx - 30 * s, cy + 1 * s, cx + 34 * s, cy + 7 * s, cx - 30 * s), angle=0, spacing=2, colour=FAINT)
+    for x, y, r in puffs[1:4]:
+        px, py = cx + x * s, cy + y * s
+        d.line(smooth_d([(px - r * 0.5 * s, py + r * 0.3 * s), (px - r * 0.2 * s, py - r * 0.3 * s),
+                         (px + r * 0.3 * s, py - r * 0.2 * s), (px + r * 0.25 * s, py + r * 0.2 * s),
+                         (px, py + r * 0.25 * s)]), 0.9)
 
 
 def bamboo(d, stems, leaves):
@@ -65,16 +78,21 @@ def bamboo(d, stems, leaves):
         for y in range(top + 18, 330, 26):
             d.line("M%s %sH%s" % (x - 4, y + 0.5, x + 4), 1.6, crisp=True)
     for x, y, direction in leaves:
-        for k, (ang, ln) in enumerate(((-35, 22), (-5, 26), (25, 20), (55, 16))):
+        # Long narrow leaves hanging from the joint, shaded on their lower half only.
+        twig_end = (x + direction * 10, y - 6)
+        d.cut([(x, y), (x + direction * 5, y - 4), twig_end], 1.6, 0.6, 1.6)
+        for ang, ln in ((15, 24), (40, 28), (65, 22)):
             a = math.radians(ang)
-            tip = (x + direction * ln * math.cos(a), y + ln * math.sin(a))
-            mid = (x + direction * ln * 0.5 * math.cos(a) + 1.5, y + ln * 0.5 * math.sin(a) - 1.5)
-            leaf = poly_d(catmull([(x, y), mid, tip]) + [tip], False)
-            outline = poly_d(taper_outline(catmull([(x, y), mid, tip]), 0.8, 0.2, 5.0), True)
+            ox, oy = twig_end
+            tip = (ox + direction * ln * math.cos(a), oy + ln * math.sin(a))
+            mid = (ox + direction * ln * 0.5 * math.cos(a) + direction * 1.5, oy + ln * 0.5 * math.sin(a) - 2)
+            spine = catmull([(ox, oy), mid, tip])
+            outline = poly_d(taper_outline(spine, 0.8, 0.2, 5.2), True)
             d.fill(outline, GROUND)
-            d.hatch(outline, angle=60 * direction, spacing=2)
-            d.line(outline, 0.9)
-            d.line(leaf, 0.6)
+            d.line(outline, 1.0)
+            d.line(poly_d(spine[len(spine) // 2:]), 0.6)
+            # Shade only the lower edge of each leaf.
+            d.hatch(poly_d(taper_outline(spine, 0.4, 0.1, 2.2), True), angle=90, spacing=2)
 
 
 def flying_birds(d):
@@ -85,11 +103,21 @@ def flying_birds(d):
 
 def lintel(d):
     x0, x1 = 52, 500
-    beam = smooth_d([(x0 - 14, 14), (x0, 24), (x1, 24), (x1 + 14, 14), (x1 + 10, 30), (x1, 38), (x0, 38), (x0 - 10, 30)], True)
+    # A tiled roof whose eaves turn up at the ends, over a beam carrying a key-pattern band.
+    top = catmull([(x0 - 30, 10), (x0 - 14, 14), (x0 + 6, 15), (x1 - 6, 15), (x1 + 14, 14), (x1 + 30, 10)])
+    bottom = catmull([(x1 + 27, 11), (x1 + 12, 21), (x1 - 6, 24), (x0 + 6, 24), (x0 - 12, 21), (x0 - 27, 11)])
+    roof = poly_d(top + bottom, True)
+    d.fill(roof, GROUND)
+    d.hatch(roof, angle=90, spacing=3)
+    # Solid tips where the eaves turn up.
+    cid = d.clip(roof)
+    d.raw('<g clip-path="url(#%s)"><path d="M0 0H%sV30H0ZM%s 0H%sV30H%sZ" fill="%s"/></g>'
+          % (cid, x0 - 12, x1 + 12, d.width, x1 + 12, INK))
+    d.line(roof, 1.3)
+    d.line("M%s 14.5H%s" % (x0 + 6, x1 - 6), 2.0)
+    beam = "M%s 24H%sV38H%sZ" % (x0, x1, x0)
     d.fill(beam, GROUND)
-    d.hatch(beam, angle=0, spacing=2)
-    d.line(beam, 1.4)
-    # A fret band along the beam: a running key pattern left in ground colour.
+    d.line(beam, 1.3)
     d.rect(x0 + 6, 26, x1 - x0 - 12, 9, fill=GROUND, stroke=INK, width=1)
     key = []
     for x in range(x0 + 10, x1 - 12, 10):
