@@ -108,8 +108,8 @@ def shoulders(d):
     d.contours(between(outer, inner, 4), body)
     d.contours(between(mirror(outer), mirror(inner), 4), body)
     d.line(body, 1.3)
-    # Crossed collar meeting under the beard.
-    both(lambda p: d.line(smooth_d(p), 1.2), [(76, 74), (80, 84), (AXIS, 92)])
+    # Collar edges, disappearing behind the beard.
+    both(lambda p: d.line(smooth_d(p), 1.2), [(72, 76), (77, 80), (81, 84)])
 
 
 def head(d):
@@ -127,18 +127,19 @@ def head(d):
     d.line(smooth_d([(AXIS, 55), (AXIS - 1, 62), (AXIS + 1, 64), (AXIS + 3, 63)]), 1.0)
     # Long moustache and a pointed beard.
     both(lambda p: d.cut(p, 1.6, 0.2, 2.2), [(AXIS, 66.5), (81, 67), (75, 72), (73, 78)])
-    beard = smooth_d(sym([(AXIS, 69), (82, 70), (80, 77), (AXIS, 90)]), True)
+    beard = smooth_d(sym([(AXIS, 69), (82, 70), (81, 78), (AXIS, 89)]), True)
     d.fill(beard, GROUND)
-    d.contours([catmull([(AXIS + k, 70), (AXIS + k * 0.7, 80), (AXIS + k * 0.2, 89)]) for k in (-3.5, 0, 3.5)], beard)
-    d.line(beard, 1.0)
+    for k in (-3, 0, 3):
+        d.cut([(AXIS + k, 71), (AXIS + k * 0.8 + 0.8, 79), (AXIS + k * 0.3, 87)], 0.3, 0.2, 1.0)
+    d.line(beard, 0.9)
     d.line(smooth_d([(AXIS - 3, 69), (AXIS, 70.5), (AXIS + 3, 69)]), 0.9)
 
 
 def crown(d):
     cap = smooth_d(sym([(AXIS, 26), (74, 27), (73, 44), (AXIS, 46)]), True)
     d.fill(cap, GROUND)
-    d.hatch(cap, angle=0, spacing=2)
-    d.line(cap, 1.2)
+    d.hatch(cap, angle=90, spacing=3)
+    d.line(cap, 1.4)
     d.line(poly_d(sym([(AXIS, 41), (74, 41)])), 1.5)
     board = poly_d([(56, 20), (120, 20), (116, 26), (60, 26)], True)
     d.fill(board, INK)
