@@ -46,10 +46,14 @@ def wing(d, paper):
     outline = smooth_d(WING, True)
     d.fill(outline, paper)
     d.hatch(outline, angle=30, spacing=2.4, width=1)
-    # Covert feathers: a row of scallops across the shoulder, left white.
-    for i, (x, y) in enumerate([(33, 33), (38, 31), (43, 33), (47, 36)]):
-        d.fill(smooth_d([(x - 3, y), (x, y - 2.4), (x + 3.5, y + 1), (x + 1.5, y + 4.5), (x - 2, y + 3)], True), paper)
-        d.line(smooth_d([(x - 3, y + 0.5), (x - 1.5, y + 3.8), (x + 2, y + 4.4)]), 0.9)
+    # Covert feathers: a white shoulder crossed by two rows of small feather edges.
+    shoulder = smooth_d([(30, 31), (38, 27.5), (47, 32), (52, 37), (44, 38), (36, 39), (30, 36)], True)
+    d.fill(shoulder, paper)
+    for row in range(2):
+        y = 33 + row * 3.4
+        for k in range(4 - row):
+            x = 32 + row * 3 + k * 4.6
+            d.line(smooth_d([(x, y + k * 0.5), (x + 2, y + 2.2 + k * 0.5), (x + 4.4, y + 1.4 + k * 0.5)]), 0.9)
     # Long flight feathers, each one cut as a swelling line.
     for k in range(5):
         s = k * 2.6

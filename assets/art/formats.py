@@ -51,10 +51,8 @@ def _lzw(indices, min_code_size):
 
 
 def gif(width, height, palette, indices):
-    """Single-frame, non-interlaced GIF89a with a global colour table."""
-    bits = 1
-    while (1 << bits) < max(len(palette), 2):
-        bits += 1
+    """Single-frame, non-interlaced GIF89a with a full 256-entry (8-bit) global colour table."""
+    bits = 8
     table = list(palette) + [(0, 0, 0)] * ((1 << bits) - len(palette))
     head = b"GIF89a" + struct.pack("<HHBBB", width, height, 0x80 | ((bits - 1) << 4) | (bits - 1), 0, 0)
     head += b"".join(bytes(c) for c in table)

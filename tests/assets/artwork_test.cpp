@@ -92,6 +92,7 @@ TEST(Artwork, GifPicturesHaveTheSizesTheWindowLayoutUses) {
         EXPECT_EQ(le16(b, 6), static_cast<std::uint32_t>(p.width)) << "logical screen width";
         EXPECT_EQ(le16(b, 8), static_cast<std::uint32_t>(p.height)) << "logical screen height";
         EXPECT_TRUE(b[10] & 0x80) << "no global colour table";
+        EXPECT_EQ(b[10] & 7, 7) << "colour table should hold 256 entries (8-bit palette)";
         bool interlaced = false;
         EXPECT_EQ(countGifFrames(b, interlaced), 1) << "expected exactly one frame in a well-formed stream";
         EXPECT_FALSE(interlaced);
