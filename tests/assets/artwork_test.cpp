@@ -163,6 +163,7 @@ TEST(Artwork, IconsHoldTheExpectedImages) {
         EXPECT_EQ(le16(b, 0), 0u);
         EXPECT_EQ(le16(b, 2), 1u) << "resource type must be icon";
         ASSERT_EQ(le16(b, 4), icon.sizes.size()) << "image count";
+        ASSERT_LE(6 + 16 * icon.sizes.size(), b.size()) << "directory runs past the end of the file";
         for (std::size_t i = 0; i < icon.sizes.size(); ++i) {
             const int size = icon.sizes[i];
             SCOPED_TRACE("image " + std::to_string(size) + "x" + std::to_string(size));
