@@ -45,9 +45,20 @@ def board_palette():
     return [raster.hexrgb(scene.GROUND)] + raster.ramp(scene.GROUND, scene.INK, 6)[1:] + [(0, 0, 0)]
 
 
+def require_plain(name, w, idx, box, colour):
+    """Stop if anything is drawn inside box (x0, y0, x1, y1, inclusive): the program paints there."""
+    x0, y0, x1, y1 = box
+    if any(idx[y * w + x] != colour for y in range(y0, y1 + 1) for x in range(x0, x1 + 1)):
+        raise SystemExit("%s: the area x %d-%d, y %d-%d must stay plain ground" % (name, x0, x1, y0, y1))
+
+
 def board():
     import board as scene
-    save_gif(scene.drawing(), "board", board_palette())
+    palette = board_palette()
+    w, h, _, idx = picture(scene.drawing(), "board", palette)
+    for box in (scene.GRID, scene.COUNTER):
+        require_plain("board.gif", w, idx, box, 0)
+    write(os.path.join(PICTURES, "board.gif"), formats.gif(w, h, palette, idx))
 
 
 def title():
@@ -67,9 +78,7 @@ def result():
     palette = result_palette()
     w, h, _, idx = picture(dialog.drawing(), "result", palette)
     # The program writes the verdict on the sign, so that strip must stay pure white.
-    white = palette.index(raster.hexrgb(dialog.WHITE))
-    if any(idx[y * w + x] != white for y in range(93, 119) for x in range(28, 149)):
-        raise SystemExit("result.gif: the sign does not cover x 28-148, y 93-118")
+    require_plain("result.gif", w, idx, (28, 93, 148, 118), palette.index(raster.hexrgb(dialog.WHITE)))
     write(os.path.join(PICTURES, "result.gif"), formats.gif(w, h, palette, idx))
 
 
