@@ -69,30 +69,32 @@ def cloud(d, cx, cy, s):
 
 
 def bamboo(d, stems, leaves):
-    """Bamboo stems (x, top) rising from the terrace, jointed every few dozen pixels, with leaf sprays."""
-    for x, top in stems:
-        stem = "M%s %sH%sV336H%sZ" % (x - 3, top, x + 3, x - 3)
+    """Bamboo stems (x, top, width) rising from the terrace, with drooping leaf sprays at (x, y, direction)."""
+    for x, top, w in stems:
+        half = w / 2
+        stem = "M%s %sH%sV336H%sZ" % (x - half, top, x + half, x - half)
         d.fill(stem, GROUND)
-        d.hatch("M%s %sH%sV336H%sZ" % (x + 0.5, top, x + 3, x + 0.5), angle=90, spacing=2)
+        d.hatch("M%s %sH%sV336H%sZ" % (x + 0.5, top, x + half, x + 0.5), angle=90, spacing=2)
         d.line(stem, 1.1)
-        for y in range(top + 18, 330, 26):
-            d.line("M%s %sH%s" % (x - 4, y + 0.5, x + 4), 1.6, crisp=True)
+        # Nodes: a swollen ring every 30 px, with a short shadow under it.
+        for y in range(top + 22, 326, 30):
+            d.line("M%s %sQ%s %s %s %s" % (x - half - 1, y, x, y + 2.5, x + half + 1, y), 1.6)
+            d.line("M%s %sQ%s %s %s %s" % (x - half, y + 3, x, y + 4.5, x + half, y + 3), 0.8)
     for x, y, direction in leaves:
-        # Long narrow leaves hanging from the joint, shaded on their lower half only.
-        twig_end = (x + direction * 10, y - 6)
-        d.cut([(x, y), (x + direction * 5, y - 4), twig_end], 1.6, 0.6, 1.6)
-        for ang, ln in ((15, 24), (40, 28), (65, 22)):
+        twig_end = (x + direction * 12, y - 5)
+        d.cut([(x, y), (x + direction * 6, y - 4), twig_end], 1.8, 0.6, 1.8)
+        for ang, ln in ((8, 30), (32, 34), (58, 28), (84, 22)):
             a = math.radians(ang)
             ox, oy = twig_end
             tip = (ox + direction * ln * math.cos(a), oy + ln * math.sin(a))
-            mid = (ox + direction * ln * 0.5 * math.cos(a) + direction * 1.5, oy + ln * 0.5 * math.sin(a) - 2)
+            mid = (ox + direction * ln * 0.5 * math.cos(a) + direction * 2, oy + ln * 0.5 * math.sin(a) - 2.5)
             spine = catmull([(ox, oy), mid, tip])
-            outline = poly_d(taper_outline(spine, 0.8, 0.2, 5.2), True)
+            outline = poly_d(taper_outline(spine, 0.8, 0.2, 6.0), True)
             d.fill(outline, GROUND)
+            # Shade one side of each leaf, leaving the other pale.
+            d.hatch(poly_d(taper_outline(spine, 0.4, 0.1, 3.0), True), angle=90 - ang * direction, spacing=2)
             d.line(outline, 1.0)
-            d.line(poly_d(spine[len(spine) // 2:]), 0.6)
-            # Shade only the lower edge of each leaf.
-            d.hatch(poly_d(taper_outline(spine, 0.4, 0.1, 2.2), True), angle=90, spacing=2)
+            d.line(poly_d(spine[: len(spine) * 3 // 4]), 0.6)
 
 
 def flying_birds(d):
@@ -239,8 +241,8 @@ def drawing():
     d = Drawing(580, 467, GROUND)
     sky(d)
     hills(d)
-    bamboo(d, [(26, 60), (50, 96), (68, 150)], [(26, 100, 1), (26, 170, -1), (50, 130, 1), (50, 210, -1),
-                                                 (68, 190, 1), (26, 250, 1), (68, 260, -1)])
+    bamboo(d, [(24, 52, 8), (50, 90, 7), (70, 150, 6)], [(24, 96, 1), (24, 164, -1), (50, 126, 1), (50, 196, -1),
+                                                          (70, 214, 1)])
     flying_birds(d)
     terrace(d)
     panel(d)
