@@ -1,5 +1,5 @@
 # The engraved songbird printed on the eight puzzle tiles (and reused by the icons).
-from engrave import Drawing, INK, PAPER, between, catmull, poly_d, smooth_d
+from engrave import INK, PAPER, Drawing, between, catmull, circle_d, poly_d, smooth_d
 
 # The bird faces left so the numeral in the top-right corner stays clear of it.
 HEAD_BODY = [(15, 24), (17, 18), (23, 14), (30, 15), (35, 20), (43, 28), (52, 37), (58, 46), (56, 53),
@@ -91,10 +91,6 @@ def tile(numeral):
     draw(d)
     d.text(64, 30, str(numeral), 31, family="C059", weight="bold", anchor="middle")
     return d
-
-
-def circle_d(cx, cy, r):
-    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % (cx, cy, r, r, r, 2 * r, r, r, 2 * r)
 
 
 def flat(d, line, eye, feathers, wing_tone="#7d8a96", belly_tone="#c4ccd3"):

@@ -2,7 +2,7 @@
 import math
 
 import figure
-from engrave import Drawing, catmull, poly_d, smooth_d, taper_outline
+from engrave import Drawing, catmull, circle_d, poly_d, rect_d, smooth_d, taper_outline
 
 GROUND = "#cfd8df"
 INK = "#1a2129"
@@ -13,10 +13,6 @@ GRID = (134, 50, 371, 287)  # x0, y0, x1, y1 of the tiles (inclusive)
 COUNTER = (390, 60, 415, 79)
 PILLARS = ((86, 114), (438, 466))
 PANEL_TOP, PANEL_BOTTOM = 38, 312
-
-
-def rect_d(x0, y0, x1, y1):
-    return "M%s %sH%sV%sH%sZ" % (x0, y0, x1, y1, x0)
 
 
 def border(d):
@@ -33,9 +29,9 @@ def sky(d):
 def hills(d):
     far = [(9, 214), (30, 196), (52, 205), (72, 184), (90, 200)]
     near = [(462, 210), (486, 178), (506, 190), (530, 160), (552, 182), (571, 172)]
-    for pts, lo in ((far, 330), (near, 330)):
+    for pts in (far, near):
         ridge = catmull(pts)
-        region = poly_d(ridge + [(pts[-1][0], lo), (pts[0][0], lo)], True)
+        region = poly_d(ridge + [(pts[-1][0], 330), (pts[0][0], 330)], True)
         d.fill(region, GROUND)
         d.hatch(region, angle=-30, spacing=3, colour=FAINT)
         d.line(poly_d(ridge), 1.2)
@@ -46,10 +42,6 @@ def hills(d):
     d.fill(moon, GROUND)
     d.hatch("M531 49A13 13 0 0 0 531 75A8 13 0 0 1 531 49Z", angle=0, spacing=2)
     d.line(moon, 1.1)
-
-
-def circle_d(cx, cy, r):
-    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % (cx, cy, r, r, r, 2 * r, r, r, 2 * r)
 
 
 def cloud(d, cx, cy, s):

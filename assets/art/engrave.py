@@ -32,6 +32,14 @@ def catmull(points, closed=False, steps=8):
     return out
 
 
+def rect_d(x0, y0, x1, y1):
+    return "M%s %sH%sV%sH%sZ" % (fmt(x0), fmt(y0), fmt(x1), fmt(y1), fmt(x0))
+
+
+def circle_d(cx, cy, r):
+    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % tuple(fmt(v) for v in (cx, cy, r, r, r, 2 * r, r, r, 2 * r))
+
+
 def poly_d(points, closed=False):
     d = "M" + " L".join(fmt(x) + " " + fmt(y) for x, y in points)
     return d + (" Z" if closed else "")

@@ -1,15 +1,11 @@
 # The maker's mark shown in the About box: the bird in a medallion above the name PLUMARO.
 import bird
 import result
-from engrave import Drawing, poly_d
+from engrave import Drawing, circle_d, poly_d
 
 INK = result.INK
 GROUND = result.GROUND
 CENTRE, RADIUS = (68, 33), 27
-
-
-def circle_d(cx, cy, r):
-    return "M%s %sm-%s 0a%s %s 0 1 0 %s 0a%s %s 0 1 0 -%s 0" % (cx, cy, r, r, r, 2 * r, r, r, 2 * r)
 
 
 def medallion(d):

@@ -1,5 +1,5 @@
 # The result dialog's background: the sleeping Emperor on his throne, holding the blank sign the verdict is written on.
-from engrave import Drawing, between, catmull, poly_d, smooth_d
+from engrave import Drawing, between, catmull, poly_d, rect_d, smooth_d
 
 GROUND = "#f3eac6"
 INK = "#2a2017"
@@ -22,10 +22,6 @@ def both(draw, points):
     """Draw a left-side detail and its mirror image."""
     draw(points)
     draw(mirror(points))
-
-
-def rect_d(x0, y0, x1, y1):
-    return "M%s %sH%sV%sH%sZ" % (x0, y0, x1, y1, x0)
 
 
 def frame(d):

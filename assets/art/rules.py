@@ -3,7 +3,7 @@ import math
 
 import bird
 import result
-from engrave import Drawing, PAPER, catmull, poly_d, smooth_d, taper_outline
+from engrave import PAPER, Drawing, catmull, poly_d, rect_d, smooth_d, taper_outline
 
 INK = result.INK
 GROUND = result.GROUND
@@ -11,10 +11,6 @@ TILE, GAP = 28, 2
 BOARD = (7, 8)
 # The last moves of a solved game: 8 slides left into the gap.
 ORDER = [1, 2, 3, 4, 5, 6, 7, None, 8]
-
-
-def rect_d(x0, y0, x1, y1):
-    return "M%s %sH%sV%sH%sZ" % (x0, y0, x1, y1, x0)
 
 
 def slot(i):
@@ -47,18 +43,16 @@ def board(d):
 
 
 def arrow(d):
-    (xa, ya), (xb, yb) = slot(8), slot(7)
+    (xa, ya), (xb, _) = slot(8), slot(7)
     y = ya + TILE / 2 + 6
     path = catmull([(xa + 20, y), (xa + 2, y - 3), (xb + 14, y - 2)])
     body = poly_d(taper_outline(path, 3.6, 1.8, 3.0), True)
     head = poly_d([(xb + 6, y - 2), (xb + 15, y - 9), (xb + 14, y + 5)], True)
-    for colour, width in ((PAPER, 3), (INK, 0)):
-        if width:
-            d.line(body, width, colour)
-            d.line(head, width, colour)
-        else:
-            d.fill(body, INK)
-            d.fill(head, INK)
+    # A white halo first, so the arrow stands clear of the tiles it crosses.
+    for shape in (body, head):
+        d.line(shape, 3, PAPER)
+    for shape in (body, head):
+        d.fill(shape, INK)
 
 
 # The hand as seen from its back, fingertip at the origin.

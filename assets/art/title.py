@@ -1,7 +1,7 @@
 # The title card shown on the board's panel before the first game: lettering and a bird on a branch.
 import bird
 import board
-from engrave import catmull, poly_d, smooth_d
+from engrave import catmull, poly_d
 
 # Where the program draws the title on the board.
 AT = (144, 69)
