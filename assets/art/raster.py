@@ -3,6 +3,7 @@ import os
 import subprocess
 
 CONVERT = "/usr/bin/convert"
+RSVG = "/usr/bin/rsvg-convert"
 WORK = os.environ.get("ART_WORK", "/tmp/plumaro-art")
 
 
@@ -24,7 +25,7 @@ def render(drawing, name):
     png = os.path.join(WORK, name + ".png")
     with open(svg, "w") as f:
         f.write(drawing.svg())
-    subprocess.run(["rsvg-convert", "-w", str(drawing.width), "-h", str(drawing.height), "-o", png, svg], check=True)
+    subprocess.run([RSVG, "-w", str(drawing.width), "-h", str(drawing.height), "-o", png, svg], check=True)
     raw = subprocess.run([CONVERT, png, "-depth", "8", "RGBA:-"], check=True, capture_output=True).stdout
     if len(raw) != drawing.width * drawing.height * 4:
         raise RuntimeError("unexpected raster size for " + name)

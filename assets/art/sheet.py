@@ -63,7 +63,7 @@ def build(assets, out):
     png = os.path.join(raster.WORK, "sheet.png")
     with open(svg, "w") as f:
         f.write(drawing(assets))
-    subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
+    subprocess.run([raster.RSVG, "-o", png, svg], check=True)
     rgb = subprocess.run([raster.CONVERT, png, "-depth", "8", "RGB:-"], check=True, capture_output=True).stdout
     # Re-encoded here so the sheet carries no timestamps.
     with open(out, "wb") as f:
