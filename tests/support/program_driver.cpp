@@ -110,23 +110,28 @@ RECT clientRectOnScreen(HWND window) {
 
 namespace {
 
-void sendMouse(DWORD flags, POINT point = {}) {
+// Where the test last put the pointer. Every mouse event carries it, so a
+// late pointer event from the X server cannot send a click elsewhere.
+POINT pointerTarget{};
+
+void sendMouse(DWORD buttonFlags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_MOVE) {
-        // Absolute coordinates are 0..65535 across the primary screen.
-        input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-        input.mi.dx = MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    }
+    // Absolute coordinates are 0..65535 across the primary screen.
+    input.mi.dwFlags = buttonFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = MulDiv(pointerTarget.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(pointerTarget.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
     SendInput(1, &input, sizeof input);
 }
 
 } // namespace
 
 void moveMouseTo(POINT screenPoint) {
-    sendMouse(MOUSEEVENTF_MOVE, screenPoint);
+    // SetCursorPos moves the X pointer too; SendInput alone moves only Wine's
+    // idea of it, which the next X pointer event puts back where it was.
+    pointerTarget = screenPoint;
+    SetCursorPos(screenPoint.x, screenPoint.y);
+    sendMouse(0);
     settle(30ms);
 }
 

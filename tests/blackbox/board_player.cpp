@@ -1,0 +1,96 @@
+// Plays plumaro.exe from outside with real keyboard and mouse input.
+#include "tests/blackbox/board_player.h"
+
+#include "app/resource.h"
+
+namespace plumaro::testing {
+
+BoardPlayer::BoardPlayer(const std::filesystem::path& exe) : program_(exe) {
+    board_ = program_.waitForWindow(L"PlumaroBoard");
+    if (board_) activate(board_);
+}
+
+void BoardPlayer::choosePuzzle(int puzzle) {
+    activate(board_);
+    pressKey(VK_MENU);
+    pressKey('F');
+    pressKey(static_cast<WORD>('0' + puzzle));
+    settle(50ms);
+}
+
+POINT BoardPlayer::slotCentre(int slot) const {
+    const RECT client = clientRectOnScreen(board_);
+    const int row = (slot - 1) / 3, column = (slot - 1) % 3;
+    return {client.left + 134 + 80 * column + 39, client.top + 50 + 80 * row + 39};
+}
+
+POINT BoardPlayer::backgroundPoint() const {
+    const RECT client = clientRectOnScreen(board_);
+    return {client.left + 40, client.top + 440};
+}
+
+void BoardPlayer::clickSlot(int slot) { clickAt(slotCentre(slot)); }
+
+void BoardPlayer::clickSlots(const std::vector<std::int16_t>& slots) {
+    for (const int slot : slots) clickSlot(slot);
+}
+
+std::wstring BoardPlayer::slotName(int slot) const { return windowText(control(board_, IDC_SLOT1 + slot - 1)); }
+
+std::vector<std::wstring> BoardPlayer::slotNames() const {
+    std::vector<std::wstring> names;
+    for (int slot = 1; slot <= 9; ++slot) names.push_back(slotName(slot));
+    return names;
+}
+
+bool BoardPlayer::slotVisible(int slot) const { return IsWindowVisible(control(board_, IDC_SLOT1 + slot - 1)); }
+
+std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_MOVES)); }
+
+bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
+
+HWND BoardPlayer::resultWindow() const {
+    for (HWND window : program_.windows()) {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770" && control(window, IDC_MESSAGE)) return window;
+    }
+    return nullptr;
+}
+
+std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
+    HWND result = nullptr;
+    for (int tries = 0; tries < 100 && !result; ++tries) {
+        result = resultWindow();
+        if (!result) settle(20ms);
+    }
+    if (!result) return std::nullopt;
+
+    ResultSeen seen;
+    seen.message = windowText(control(result, IDC_MESSAGE));
+    int visible = 0;
+    for (int picture = 1; picture <= 4; ++picture) {
+        if (IsWindowVisible(control(result, IDC_IMAGE1 + picture - 1))) {
+            ++visible;
+            seen.picture = picture;
+        }
+    }
+    if (visible != 1) seen.picture = 0;
+    GetWindowRect(result, &seen.window);
+    RECT client{};
+    GetClientRect(result, &client);
+    seen.client = {client.right, client.bottom};
+
+    if (key) {
+        activate(result);
+        pressKey(key);
+    } else {
+        RECT ok{};
+        GetWindowRect(control(result, IDOK), &ok);
+        clickAt({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    }
+    for (int tries = 0; tries < 100 && IsWindow(result); ++tries) settle(20ms);
+    return seen;
+}
+
+} // namespace plumaro::testing

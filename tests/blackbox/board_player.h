@@ -1,0 +1,57 @@
+// Plays plumaro.exe from outside: chooses puzzles from the File menu, clicks
+// slots and reads back what the board and the result window show.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/program_driver.h"
+
+namespace plumaro::testing {
+
+// What the result window showed before it was closed.
+struct ResultSeen {
+    std::wstring message; // the verdict on the sign
+    int picture = 0;      // 1..4: which text picture was visible; 0 none or several
+    RECT window{};
+    SIZE client{};
+};
+
+class BoardPlayer {
+public:
+    // Starts the program (from exe) and waits for its board window.
+    explicit BoardPlayer(const std::filesystem::path& exe = buildFolder() / L"plumaro.exe");
+
+    HWND board() const { return board_; }
+    RunningProgram& program() { return program_; }
+
+    // Chooses "New Game - Puzzle &n" with the keyboard: Alt, F, n.
+    void choosePuzzle(int puzzle);
+    // Centre of slot i (1..9) on the screen.
+    POINT slotCentre(int slot) const;
+    POINT backgroundPoint() const;
+    void clickSlot(int slot);
+    void clickSlots(const std::vector<std::int16_t>& slots);
+
+    // What slot i says it shows: "Bird 5", "Empty", ...
+    std::wstring slotName(int slot) const;
+    std::vector<std::wstring> slotNames() const;
+    bool slotVisible(int slot) const;
+    std::wstring moves() const;
+    bool movesVisible() const;
+
+    // The open result window, or nullptr.
+    HWND resultWindow() const;
+    // Reads the result window, waiting for it to open, then closes it with
+    // the key (VK_RETURN, VK_ESCAPE) or, for 0, a click on OK.
+    std::optional<ResultSeen> readAndCloseResult(WORD key = 0);
+
+private:
+    RunningProgram program_;
+    HWND board_ = nullptr;
+};
+
+} // namespace plumaro::testing
