@@ -1,0 +1,95 @@
+// Plays plumaro.exe and saves the pictures of it that the README shows:
+// the board at start, a game in progress and a result window.
+//   take_screenshots OUTPUT_FOLDER
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "tests/blackbox/board_player.h"
+#include "tests/core/solver.h"
+
+using namespace plumaro::testing;
+
+namespace {
+
+// Saves what the screen shows inside the rectangle as a 24-bit BMP file.
+bool saveScreenArea(const RECT& area, const std::filesystem::path& file) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+
+    const DWORD stride = (width * 3 + 3) & ~3u;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + stride * height;
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(pixels), stride * height);
+
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out.good();
+}
+
+RECT windowArea(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return area;
+}
+
+RECT unionOf(RECT a, RECT b) {
+    RECT both{};
+    UnionRect(&both, &a, &b);
+    return both;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs("usage: take_screenshots OUTPUT_FOLDER\n", stderr);
+        return 2;
+    }
+    const std::filesystem::path output = argv[1];
+
+    BoardPlayer player;
+    if (!player.board()) return 1;
+    moveMouseTo({5, 5});
+    settle(500ms);
+    saveScreenArea(windowArea(player.board()), output / L"board-start.bmp");
+
+    player.choosePuzzle(2);
+    player.clickSlots({5, 4, 1, 2});
+    moveMouseTo(player.slotCentre(3));
+    settle(300ms);
+    saveScreenArea(windowArea(player.board()), output / L"board-game.bmp");
+
+    const auto clicks = solver::shortestSolution(3, solver::Slot7::Stays);
+    if (!clicks) return 1;
+    player.choosePuzzle(3);
+    player.clickSlots(*clicks);
+    HWND result = nullptr;
+    for (int tries = 0; tries < 100 && !result; ++tries, settle(20ms)) result = player.resultWindow();
+    if (!result) return 1;
+    moveMouseTo({5, 5});
+    settle(500ms);
+    saveScreenArea(unionOf(windowArea(player.board()), windowArea(result)), output / L"result.bmp");
+    player.readAndCloseResult(VK_RETURN);
+    return 0;
+}
