@@ -10,6 +10,7 @@
 #include "board/display_check.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
+#include "help/help_window.h"
 #include "result/result_window.h"
 #include "win32/messages.h"
 #include "win32/pictures.h"
@@ -354,9 +355,15 @@ void BoardWindow::mnu_puz_Click(std::int16_t puzzle) {
     InitNewGame();
 }
 
-void BoardWindow::mnu_rules_Click() { Module1::HelpMode = 0; }
+void BoardWindow::mnu_rules_Click() {
+    Module1::HelpMode = 0;
+    showHelpWindow(window_, instance_);
+}
 
-void BoardWindow::mnu_about_Click() { Module1::HelpMode = 1; }
+void BoardWindow::mnu_about_Click() {
+    Module1::HelpMode = 1;
+    showHelpWindow(window_, instance_);
+}
 
 void BoardWindow::mnu_exit_Click() { DestroyWindow(window_); }
 

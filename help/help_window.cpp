@@ -1,0 +1,290 @@
+// The help window: the rules or the about text beside a picture, three
+// buttons, and in the about state the link to the maker's web site.
+#include "help/help_window.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "app/resource.h"
+#include "core/module1.h"
+#include "help/help_text_file.h"
+#include "win32/handles.h"
+#include "win32/messages.h"
+#include "win32/program_folder.h"
+#include "win32/window_sizing.h"
+
+namespace plumaro {
+
+namespace {
+
+constexpr int kClientWidth = 440;
+constexpr int kClientHeight = 280;
+// The controls reach x 435 (the logo) and y 300 (the text box).
+constexpr SIZE kLeastClient{435, 300};
+
+constexpr wchar_t kRulesFile[] = L"default.txt";
+constexpr wchar_t kAboutFile[] = L"tavi.txt";
+constexpr wchar_t kSiteAddress[] = L"https://plumaro.example/";
+constexpr wchar_t kLinkFailed[] = L"oops, unable to link you there";
+constexpr wchar_t kCannotShow[] = L"The help window cannot be shown.";
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+
+// Indices of the btn_help buttons.
+constexpr std::int16_t kRulesButton = 0;
+constexpr std::int16_t kOkButton = 4;
+constexpr std::int16_t kAboutButton = 5;
+
+struct Placement {
+    int left, top, width, height;
+};
+constexpr Placement kRulesPicturePlacement{308, 10, 107, 170};
+constexpr Placement kLogoPlacement{295, 58, 140, 102};
+
+// The text box, the buttons and the link keep their sizes in twips: 281 x
+// 292, 127 x 23 and 93 x 18 pixels at 96 dpi.
+constexpr POINT kTextPosition{5, 8};
+constexpr SIZE kTextSizeInTwips{4215, 4380};
+constexpr POINT kRulesButtonPosition{300, 214};
+constexpr POINT kAboutButtonPosition{300, 243};
+constexpr POINT kOkButtonPosition{300, 270};
+constexpr SIZE kButtonSizeInTwips{1905, 345};
+constexpr POINT kLinkPosition{315, 162};
+constexpr SIZE kLinkSizeInTwips{1395, 270};
+
+void place(HWND control, const Placement& at) {
+    SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void place(HWND control, POINT at, SIZE sizeInTwips, const Resolution& resolution) {
+    place(control, {at.x, at.y, MulDiv(sizeInTwips.cx, resolution.x, 1440), MulDiv(sizeInTwips.cy, resolution.y, 1440)});
+}
+
+void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
+
+class HelpWindow {
+public:
+    explicit HelpWindow(HINSTANCE instance) : instance_(instance) {}
+
+    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Replaces the whole text of the text box with the content of the help
+    // text file `file` (a bare file name) in the program's folder.
+    void DisplayHelp(const std::wstring& file);
+
+private:
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Form_Load();
+    void placeWindow();
+    void Form_Activate();
+    void btn_help_Click(std::int16_t index);
+    void lbl_url_Click();
+
+    // The two display states.
+    void showRules();
+    void showAbout();
+
+    HWND btn_help(std::int16_t index) const { return GetDlgItem(dialog_, IDC_HELP_BUTTON + index); }
+
+    HWND dialog_ = nullptr;
+    HINSTANCE instance_;
+    HWND txt_help = nullptr;
+    HWND img_help = nullptr;
+    HWND img_logo = nullptr;
+    HWND lbl_url = nullptr;
+    UniqueBitmap rulesPicture_;
+    UniqueBitmap logoPicture_;
+    UniqueFont linkFont_;
+    HCURSOR hand_ = nullptr;
+};
+
+INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        reinterpret_cast<HelpWindow*>(lParam)->dialog_ = dialog;
+    }
+    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return self ? self->handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        if (!Form_Load()) EndDialog(dialog_, -1);
+        return FALSE; // the activation step gives the focus to "OK"
+    case WM_ACTIVATE: {
+        if (LOWORD(wParam) == WA_INACTIVE) return FALSE; // the dialog manager remembers the focus
+        // Closing one of this window's own message boxes gives the window
+        // back its activation; that is no new showing, and it keeps its state.
+        const HWND previous = reinterpret_cast<HWND>(lParam);
+        if (previous && GetWindow(previous, GW_OWNER) == dialog_) return FALSE;
+        Form_Activate();
+        return TRUE; // else the dialog manager moves the focus back where it was
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == lbl_url && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(hand_);
+            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        if (control == lbl_url) {
+            SetTextColor(dc, kLinkColour);
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        if (control == txt_help) {
+            // Read-only, but a page to read rather than a greyed-out box.
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        return FALSE;
+    }
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id == IDOK || id == IDCANCEL) {
+            EndDialog(dialog_, IDOK); // Esc and the close box
+        } else if (id == IDC_URL) {
+            if (HIWORD(wParam) == STN_CLICKED) lbl_url_Click();
+        } else if (id >= IDC_HELP_BUTTON && id <= IDC_HELP_BUTTON + kAboutButton && HIWORD(wParam) == BN_CLICKED) {
+            btn_help_Click(static_cast<std::int16_t>(id - IDC_HELP_BUTTON));
+        }
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+bool HelpWindow::Form_Load() {
+    txt_help = GetDlgItem(dialog_, IDC_HELP_TEXT);
+    img_help = GetDlgItem(dialog_, IDC_HELP_PICTURE);
+    img_logo = GetDlgItem(dialog_, IDC_LOGO);
+    lbl_url = GetDlgItem(dialog_, IDC_URL);
+
+    placeWindow();
+
+    // No limit but the file's length.
+    SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
+
+    rulesPicture_.reset(static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_RULES), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    logoPicture_.reset(static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (!rulesPicture_ || !logoPicture_) return false;
+    SendMessageW(img_help, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(rulesPicture_.get()));
+    SendMessageW(img_logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logoPicture_.get()));
+
+    // A picture control takes the size of its picture: size it afterwards.
+    const Resolution resolution = resolutionOf(dialog_);
+    place(img_help, kRulesPicturePlacement);
+    place(btn_help(kRulesButton), kRulesButtonPosition, kButtonSizeInTwips, resolution);
+    place(btn_help(kOkButton), kOkButtonPosition, kButtonSizeInTwips, resolution);
+    place(btn_help(kAboutButton), kAboutButtonPosition, kButtonSizeInTwips, resolution);
+    place(txt_help, kTextPosition, kTextSizeInTwips, resolution);
+    place(img_logo, kLogoPlacement);
+    place(lbl_url, kLinkPosition, kLinkSizeInTwips, resolution);
+
+    // Bold, underlined MS Sans Serif of 8.25 points.
+    linkFont_.reset(CreateFontW(-MulDiv(825, resolution.y, 7200), 0, 0, 0, FW_BOLD, FALSE, TRUE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    SendMessageW(lbl_url, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
+
+    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
+    if (!hand_) hand_ = LoadCursorW(nullptr, IDC_HAND);
+    return true;
+}
+
+// Sizes the window for its client area and centres it on the screen.
+void HelpWindow::placeWindow() {
+    applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, true));
+
+    // The sizing allows for a standard caption and a menu bar; this tool
+    // window has a small caption and no menu bar, so what it leaves for the
+    // client area depends on the system's metrics. Grow the window by any
+    // shortfall, still centred.
+    RECT client{};
+    GetClientRect(dialog_, &client);
+    const int wider = std::max(0L, kLeastClient.cx - client.right);
+    const int taller = std::max(0L, kLeastClient.cy - client.bottom);
+    if (wider == 0 && taller == 0) return;
+    RECT outer{};
+    GetWindowRect(dialog_, &outer);
+    const int width = outer.right - outer.left + wider;
+    const int height = outer.bottom - outer.top + taller;
+    SetWindowPos(dialog_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Runs each time the window becomes active: every showing starts from the
+// state the Help menu chose, with the file read afresh.
+void HelpWindow::Form_Activate() {
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(btn_help(kOkButton)), TRUE);
+    switch (Module1::HelpMode) {
+    case 0:
+        showRules();
+        break;
+    case 1:
+        showAbout();
+        break;
+    }
+}
+
+// The buttons switch the state without changing Module1::HelpMode.
+void HelpWindow::btn_help_Click(std::int16_t index) {
+    switch (index) {
+    case kRulesButton:
+        showRules();
+        break;
+    case kAboutButton:
+        showAbout();
+        break;
+    case kOkButton:
+        EndDialog(dialog_, IDOK);
+        break;
+    }
+}
+
+// The text is loaded before the pictures change.
+void HelpWindow::showRules() {
+    DisplayHelp(kRulesFile);
+    setShown(img_help, true);
+    setShown(img_logo, false);
+    setShown(lbl_url, false);
+}
+
+void HelpWindow::showAbout() {
+    DisplayHelp(kAboutFile);
+    setShown(img_help, false);
+    setShown(img_logo, true);
+    setShown(lbl_url, true);
+}
+
+void HelpWindow::DisplayHelp(const std::wstring& file) {
+    const std::wstring text = ReadTextFile(programFolder() + L"\\" + file);
+    SetWindowTextW(txt_help, text.c_str());
+}
+
+// Only the about state shows the link, so only there can it be clicked.
+void HelpWindow::lbl_url_Click() {
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL));
+    if (result <= 32) showProgramMessage(dialog_, kLinkFailed);
+}
+
+} // namespace
+
+void showHelpWindow(HWND owner, HINSTANCE instance) {
+    HelpWindow window(instance);
+    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpWindow::dialogProc,
+                        reinterpret_cast<LPARAM>(&window)) == -1)
+        showProgramMessage(owner, kCannotShow);
+}
+
+} // namespace plumaro
