@@ -1,0 +1,500 @@
+// The Help menu of the real plumaro.exe, driven with real keyboard and
+// mouse input: the two help states, the buttons, closing, the help files as
+// they are found on disk, and the web link.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/resource.h"
+#include "tests/support/program_driver.h"
+
+namespace plumaro::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
+constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
+constexpr int kOkButton = IDC_HELP_BUTTON + 4;
+constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+constexpr char kSiteAddress[] = "https://plumaro.example/";
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::wstring fromAnsi(const std::string& bytes) {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The whole text of another process's window, however long.
+std::wstring wholeText(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::wstring captionOf(HWND window) {
+    wchar_t caption[128] = {};
+    GetWindowTextW(window, caption, 128);
+    return caption;
+}
+
+GUITHREADINFO threadInfoOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
+POINT centreOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The close box on a window's caption, found the way the system finds it.
+std::optional<POINT> closeBoxOf(HWND window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const RECT client = clientRectOnScreen(window);
+    const int y = (outer.top + client.top) / 2;
+    for (int x = outer.right - 1; x > outer.right - 60; --x) {
+        DWORD_PTR hit = 0;
+        SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
+        if (hit == HTCLOSE) return POINT{x - 3, y};
+    }
+    return std::nullopt;
+}
+
+HCURSOR cursorShown() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+template <typename Condition>
+bool waitFor(Condition condition, std::chrono::milliseconds timeout = 3s) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        settle(20ms);
+    }
+    return true;
+}
+
+enum class HelpState { Rules, About, Neither };
+
+// A copy of plumaro.exe with its run-time files in a folder of its own, so
+// that a test may change the help files, started and showing its board.
+class HelpMenu : public ::testing::Test {
+protected:
+    struct InstalledCopy {
+        TempFolder folder{L"plumaro-help"};
+        InstalledCopy() { installProgram(folder.path()); }
+    };
+
+    fs::path file(const wchar_t* name) const { return copy_.folder.path() / name; }
+
+    // Opens the help window with Help > Rules ('R') or Help > About... ('A').
+    HWND openHelp(WORD key) {
+        activate(board_);
+        pressKey(VK_MENU);
+        pressKey('H');
+        pressKey(key);
+        HWND help = nullptr;
+        waitFor([&] {
+            for (HWND window : program_.windows())
+                if (captionOf(window) == kHelpCaption) help = window;
+            return help && threadInfoOf(help).hwndActive == help;
+        });
+        settle(50ms);
+        return help;
+    }
+
+    static void closeWithKey(HWND help, WORD key) {
+        activate(help);
+        pressKey(key);
+        waitFor([&] { return !IsWindow(help); });
+    }
+
+    static std::wstring text(HWND help) { return wholeText(control(help, IDC_HELP_TEXT)); }
+    static bool shown(HWND help, int id) { return IsWindowVisible(control(help, id)) != FALSE; }
+    static HWND focus(HWND help) { return threadInfoOf(help).hwndFocus; }
+
+    static HelpState state(HWND help) {
+        const bool picture = shown(help, IDC_HELP_PICTURE), logo = shown(help, IDC_LOGO), link = shown(help, IDC_URL);
+        if (picture && !logo && !link) return HelpState::Rules;
+        if (!picture && logo && link) return HelpState::About;
+        return HelpState::Neither;
+    }
+
+    static void press(HWND help, int button) {
+        clickAt(centreOf(control(help, button)));
+        settle(50ms);
+    }
+
+    std::wstring rulesText() const { return fromAnsi(readBytes(file(L"default.txt"))); }
+    std::wstring aboutText() const { return fromAnsi(readBytes(file(L"tavi.txt"))); }
+
+    // The board's slots in play, as the board names them ("Bird 3",
+    // "Empty"), and the move counter.
+    std::vector<std::wstring> boardShown() const {
+        std::vector<std::wstring> shown;
+        for (int slot = 0; slot < 9; ++slot) {
+            HWND img = control(board_, IDC_SLOT1 + slot);
+            shown.push_back(IsWindowVisible(img) ? windowText(img) : L"hidden");
+        }
+        shown.push_back(windowText(control(board_, IDC_MOVES)));
+        return shown;
+    }
+
+    POINT slotCentre(int slot) const { return centreOf(control(board_, IDC_SLOT1 + slot - 1)); }
+
+    void startPuzzle(WORD digit) {
+        activate(board_);
+        pressKey(VK_MENU);
+        pressKey('F');
+        pressKey(digit);
+        settle(50ms);
+    }
+
+    bool stillRunning() const {
+        DWORD exitCode = 0;
+        return !program_.waitForExit(exitCode, 0ms);
+    }
+
+    InstalledCopy copy_;
+    RunningProgram program_{copy_.folder.path() / L"plumaro.exe"};
+    HWND board_ = program_.waitForWindow(L"PlumaroBoard");
+};
+
+TEST_F(HelpMenu, RulesAndAboutShowTheirOwnTextPictureAndLinkAndTheButtonsSwitch) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(GetWindow(help, GW_OWNER), board_);
+    EXPECT_FALSE(IsWindowEnabled(board_)) << "the board takes no input while the help is open";
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+
+    press(help, kAboutButton);
+    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_EQ(text(help), aboutText());
+    press(help, kRulesButton);
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    press(help, kAboutButton);
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(help));
+    EXPECT_TRUE(IsWindowEnabled(board_));
+
+    // The next command shows its own state, not the one the buttons left.
+    help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_EQ(text(help), aboutText());
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+    press(help, kRulesButton);
+    EXPECT_EQ(state(help), HelpState::Rules);
+    const auto closeBox = closeBoxOf(help);
+    ASSERT_TRUE(closeBox);
+    clickAt(*closeBox);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
+
+    help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(state(help), HelpState::About);
+    press(help, kOkButton);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
+    EXPECT_TRUE(stillRunning());
+}
+
+TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
+    ASSERT_NE(board_, nullptr);
+    startPuzzle('1');
+    clickAt(slotCentre(1)); // bird 1 slides right into the empty slot 2
+    const std::vector<std::wstring> before = boardShown();
+    ASSERT_EQ(before[1], L"Bird 1");
+    ASSERT_EQ(before[9], L"1");
+
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    closeWithKey(help, VK_RETURN); // "OK" has the focus
+    ASSERT_FALSE(IsWindow(help));
+    EXPECT_EQ(boardShown(), before);
+
+    // The game goes on: bird 1 slides back.
+    activate(board_);
+    clickAt(slotCentre(2));
+    const std::vector<std::wstring> after = boardShown();
+    EXPECT_EQ(after[0], L"Bird 1");
+    EXPECT_EQ(after[9], L"2");
+}
+
+using HelpFiles = HelpMenu;
+
+TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
+    ASSERT_NE(board_, nullptr);
+    fs::remove(file(L"default.txt"));
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(text(help), L"");
+    ASSERT_TRUE(fs::is_regular_file(file(L"default.txt")));
+    EXPECT_EQ(fs::file_size(file(L"default.txt")), 0u);
+
+    // Bytes above 127 are characters of the ANSI code page; blanks and line
+    // ends stay as stored. Activation reads the file again.
+    const std::string stored = "  Caf\xE9 \x93rules\x94\r\n\n\xA9 Plumaro  \r\n";
+    writeBytes(file(L"default.txt"), stored);
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                     nullptr, nullptr, nullptr);
+    activate(elsewhere);
+    activate(help);
+    waitFor([&] { return threadInfoOf(help).hwndActive == help; });
+    settle(50ms);
+    DestroyWindow(elsewhere);
+    EXPECT_EQ(text(help), fromAnsi(stored));
+    if (GetACP() == 1252) {
+        EXPECT_EQ(text(help), L"  Caf\u00E9 \u201Crules\u201D\r\n\n\u00A9 Plumaro  \r\n");
+    }
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+    closeWithKey(help, VK_ESCAPE);
+
+    writeBytes(file(L"tavi.txt"), "");
+    help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(text(help), L"");
+    EXPECT_EQ(state(help), HelpState::About);
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_EQ(fs::file_size(file(L"tavi.txt")), 0u);
+}
+
+TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
+    ASSERT_NE(board_, nullptr);
+    std::string stored;
+    for (int line = 0; stored.size() < (1u << 20); ++line)
+        stored += "Line " + std::to_string(line) + " of the rules: slide a bird into the empty slot.\r\n";
+    stored += "The last line.";
+    writeBytes(file(L"default.txt"), stored);
+
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    const std::wstring shown = text(help);
+    EXPECT_EQ(shown.size(), stored.size());
+    EXPECT_TRUE(shown == fromAnsi(stored)) << "the text differs from the file";
+    closeWithKey(help, VK_ESCAPE);
+}
+
+TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoesOn) {
+    ASSERT_NE(board_, nullptr);
+    const std::string about = readBytes(file(L"tavi.txt"));
+
+    // Another program holds the about text open and shares it with no one.
+    HANDLE locker = CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                0, nullptr);
+    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(text(help), L"");
+    EXPECT_EQ(state(help), HelpState::About);
+    closeWithKey(help, VK_ESCAPE);
+    CloseHandle(locker);
+    EXPECT_EQ(readBytes(file(L"tavi.txt")), about);
+
+    // A read-only help file is shown and left as it was.
+    ASSERT_TRUE(SetFileAttributesW(file(L"tavi.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(text(help), fromAnsi(about));
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_EQ(readBytes(file(L"tavi.txt")), about);
+
+    // The rules file cannot be created: a folder holds its name. (Wine lets
+    // an administrator create files in a read-only folder, so that alone
+    // would prove nothing here; the folder is made read-only as well.)
+    fs::remove(file(L"default.txt"));
+    fs::create_directory(file(L"default.txt"));
+    ASSERT_TRUE(SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_READONLY));
+    help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(text(help), L"");
+    EXPECT_EQ(state(help), HelpState::Rules);
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_TRUE(fs::is_directory(file(L"default.txt")));
+    SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    EXPECT_TRUE(stillRunning());
+    EXPECT_TRUE(program_.windows().size() == 1) << "no message was shown";
+}
+
+// The Unix path of a file, as Wine's shell hands it to a Unix program.
+std::wstring unixPathOf(const fs::path& path) {
+    using ToUnix = char*(CDECL*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix) return {};
+    char* unixName = toUnix(path.c_str());
+    if (!unixName) return {};
+    std::wstring wide(MAX_PATH * 4, L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, unixName, -1, wide.data(),
+                                                             static_cast<int>(wide.size()))) - 1);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return wide;
+}
+
+// A registry value, set for a while and then put back as it was.
+class RegistryValue {
+public:
+    RegistryValue(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value)
+        : root_(root), key_(key), name_(name) {
+        DWORD size = 0;
+        had_ = RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        if (had_) {
+            old_.resize(size / sizeof(wchar_t));
+            RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, old_.data(), &size);
+        }
+        set_ = RegSetKeyValueW(root_, key_, name_, REG_SZ, value.c_str(),
+                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    }
+    ~RegistryValue() {
+        if (had_) {
+            RegSetKeyValueW(root_, key_, name_, REG_SZ, old_.data(), static_cast<DWORD>(old_.size() * sizeof(wchar_t)));
+        } else {
+            RegDeleteKeyValueW(root_, key_, name_);
+        }
+    }
+    RegistryValue(const RegistryValue&) = delete;
+    RegistryValue& operator=(const RegistryValue&) = delete;
+    explicit operator bool() const { return set_; }
+
+private:
+    HKEY root_;
+    const wchar_t* key_;
+    const wchar_t* name_;
+    bool had_ = false;
+    bool set_ = false;
+    std::vector<wchar_t> old_;
+};
+
+using HelpLink = HelpMenu;
+
+TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
+    ASSERT_NE(board_, nullptr);
+    const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
+    if (browser.empty()) GTEST_SKIP() << "the stand-in browser needs Wine's shell";
+    const fs::path opened = buildFolder() / L"opened-addresses.txt";
+    fs::remove(opened);
+    RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
+    ASSERT_TRUE(standIn);
+
+    // The board's hand over a bird is the same pointer as the link's.
+    startPuzzle('1');
+    const RECT boardClient = clientRectOnScreen(board_);
+    const POINT background{boardClient.left + 40, boardClient.top + 440};
+    moveMouseTo(background);
+    moveMouseTo(slotCentre(1));
+    const HCURSOR hand = cursorShown();
+    moveMouseTo(background);
+    ASSERT_NE(cursorShown(), hand);
+
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    HWND link = control(help, IDC_URL);
+    moveMouseTo(centreOf(link));
+    EXPECT_EQ(cursorShown(), hand);
+    moveMouseTo(centreOf(control(help, kOkButton)));
+    EXPECT_NE(cursorShown(), hand);
+
+    // Blue text, as a link.
+    RECT area{};
+    GetWindowRect(link, &area);
+    HDC screen = GetDC(nullptr);
+    int blue = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) blue += GetPixel(screen, x, y) == RGB(0, 0, 255);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(blue, 50);
+
+    const std::wstring aboutShown = text(help);
+    clickAt(centreOf(link));
+    EXPECT_TRUE(waitFor([&] { return fs::exists(opened); }, 10s));
+    settle(300ms);
+    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    EXPECT_TRUE(IsWindow(help));
+    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_EQ(text(help), aboutShown);
+
+    // In the rules state the link is hidden and nothing opens there.
+    press(help, kRulesButton);
+    EXPECT_FALSE(IsWindowVisible(link));
+    clickAt(centreOf(link));
+    settle(1500ms);
+    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    closeWithKey(help, VK_ESCAPE);
+    fs::remove(opened);
+}
+
+TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
+    ASSERT_NE(board_, nullptr);
+    // The shell's command for web addresses names a program that does not
+    // exist, so ShellExecute fails (Wine's shell ignores the user's own
+    // classes, hence the machine-wide one, put back afterwards).
+    RegistryValue brokenShell(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
+                              L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+    ASSERT_TRUE(brokenShell);
+
+    // Opened on the rules, switched to about by the button: the message
+    // must not bring the rules back.
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    press(help, kAboutButton);
+    const std::wstring aboutShown = text(help);
+    clickAt(centreOf(control(help, IDC_URL)));
+
+    HWND message = nullptr;
+    waitFor([&] {
+        for (HWND window : program_.windows())
+            if (window != help && window != board_ && captionOf(window) == L"Plumaro") message = window;
+        return message != nullptr;
+    });
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
+    std::vector<int> buttons;
+    for (HWND child = GetWindow(message, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        if (lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(child)) buttons.push_back(GetDlgCtrlID(child));
+    }
+    EXPECT_EQ(buttons, std::vector<int>{IDOK});
+
+    clickAt(centreOf(control(message, IDOK)));
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(message); }));
+    settle(100ms);
+    EXPECT_TRUE(IsWindow(help));
+    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_EQ(text(help), aboutShown);
+    closeWithKey(help, VK_ESCAPE);
+}
+
+} // namespace
+} // namespace plumaro::testing
