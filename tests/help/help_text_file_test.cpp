@@ -82,18 +82,13 @@ TEST_F(HelpTextContent, AFileOfAMegabyteAndMoreIsReadWhole) {
 
 using MissingHelpText = HelpTextFile;
 
-TEST_F(MissingHelpText, AnEmptyFileShowsAnEmptyText) {
-    writeBytes(file_, "");
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
-    EXPECT_EQ(fs::file_size(file_), 0u);
-}
-
-TEST_F(MissingHelpText, AMissingFileShowsAnEmptyTextAndIsCreatedEmpty) {
+TEST_F(MissingHelpText, AnEmptyOrMissingFileShowsAnEmptyTextAndAMissingOneIsCreatedEmpty) {
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
     ASSERT_TRUE(fs::is_regular_file(file_));
     EXPECT_EQ(fs::file_size(file_), 0u);
-    // Once created, it reads as the empty text it is.
+    // Once created, it reads as the empty file it is.
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
+    EXPECT_EQ(fs::file_size(file_), 0u);
 }
 
 TEST_F(MissingHelpText, AFileThatCannotBeCreatedShowsAnEmptyTextAndNothingIsMade) {
@@ -125,24 +120,20 @@ TEST_F(SharedHelpText, AReadOnlyFileIsShownAndLeftAsItWas) {
     EXPECT_EQ(readBytes(file_), "The rules.\r\n");
 }
 
-TEST_F(SharedHelpText, AFileThatOtherProgramsOnlyLetOthersReadIsShown) {
-    // Another program reads the file and lets others only read it: an open
-    // that asks to write would be refused.
+TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     writeBytes(file_, "About the game.\r\n");
+    // A reader that lets others only read: an open that asks to write too
+    // would be refused.
     HANDLE reader = CreateFileW(file_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
     CloseHandle(reader);
-}
 
-TEST_F(SharedHelpText, AFileThatAnEditorHoldsOpenForWritingIsShown) {
-    writeBytes(file_, "Edited text.\r\n");
+    // An editor that writes it and lets others read.
     HANDLE editor = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 0, nullptr);
     ASSERT_NE(editor, INVALID_HANDLE_VALUE);
-
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"Edited text.\r\n");
+    EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
     CloseHandle(editor);
 }
 

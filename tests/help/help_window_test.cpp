@@ -1,14 +1,11 @@
 // The help window in this process: its size and layout whatever the
-// system's metrics, the states that HelpMode and the buttons choose, the
-// focus at each activation and the link's look.
+// system's caption and menu metrics, and the link's look. What the user
+// does with it is tested through the real program (help_blackbox_test).
 #include "help/help_window.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
-#include <iterator>
-#include <string>
 #include <thread>
 
 #include "app/resource.h"
@@ -23,33 +20,11 @@ constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
 constexpr int kOkButton = IDC_HELP_BUTTON + 4;
 constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 
-// A help text as the window should show it: the file beside the program,
-// decoded from the ANSI code page.
-std::wstring helpText(const wchar_t* name) {
-    std::ifstream in(buildFolder() / name, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// A control's rectangle in its window's client coordinates.
-RECT placementOf(HWND control) {
+// The control's rectangle in its window's client area.
+void expectPlacement(HWND control, int left, int top, int width, int height) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void expectPlacement(HWND control, int left, int top, int width, int height) {
-    const RECT rect = placementOf(control);
     EXPECT_EQ(rect.left, left);
     EXPECT_EQ(rect.top, top);
     EXPECT_EQ(rect.right - rect.left, width);
@@ -83,37 +58,11 @@ public:
 
     HWND dialog() const { return dialog_; }
     HWND control(int id) const { return GetDlgItem(dialog_, id); }
-    std::wstring text() const { return textOf(control(IDC_HELP_TEXT)); }
-    bool shown(int id) const { return IsWindowVisible(control(id)) != FALSE; }
 
     bool active() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         return GetGUIThreadInfo(threadId_, &info) && info.hwndActive == dialog_ && dialog_;
-    }
-
-    HWND focus() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(threadId_, &info);
-        return info.hwndFocus;
-    }
-
-    // A button pressed as the mouse presses it.
-    void press(int id) const {
-        SendMessageW(control(id), BM_CLICK, 0, 0);
-        settle(20ms);
-    }
-
-    // Another window takes the activation, then the help window gets it back.
-    void reactivate() const {
-        HWND other = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                     nullptr, nullptr, nullptr);
-        SetForegroundWindow(other);
-        settle(50ms);
-        SetForegroundWindow(dialog_);
-        for (int tries = 0; tries < 50 && !active(); ++tries) settle(20ms);
-        DestroyWindow(other);
     }
 
 private:
@@ -187,76 +136,13 @@ TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarStillLeaveRoomForTheContr
     expectRoomForTheControlsAndCentred(help.dialog());
 }
 
-TEST(HelpWindowStates, TheRulesShowTheRulesTextBesideTheIllustration) {
-    ShownHelpWindow help(0);
-    ASSERT_NE(help.dialog(), nullptr);
-    EXPECT_EQ(help.text(), helpText(L"default.txt"));
-    EXPECT_TRUE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_FALSE(help.shown(IDC_LOGO));
-    EXPECT_FALSE(help.shown(IDC_URL));
-    EXPECT_EQ(help.focus(), help.control(kOkButton));
-}
-
-TEST(HelpWindowStates, AboutShowsTheAboutTextWithTheLogoAndTheLink) {
-    ShownHelpWindow help(1);
-    ASSERT_NE(help.dialog(), nullptr);
-    EXPECT_EQ(help.text(), helpText(L"tavi.txt"));
-    EXPECT_FALSE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_TRUE(help.shown(IDC_LOGO));
-    EXPECT_TRUE(help.shown(IDC_URL));
-    EXPECT_EQ(help.focus(), help.control(kOkButton));
-}
-
-TEST(HelpWindowStates, TheButtonsSwitchUntilTheNextActivationBringsBackTheMenusChoice) {
-    ShownHelpWindow help(0);
-    ASSERT_NE(help.dialog(), nullptr);
-
-    help.press(kAboutButton);
-    EXPECT_EQ(help.text(), helpText(L"tavi.txt"));
-    EXPECT_TRUE(help.shown(IDC_LOGO));
-    EXPECT_TRUE(help.shown(IDC_URL));
-    EXPECT_FALSE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_EQ(Module1::HelpMode, 0);
-    EXPECT_EQ(help.focus(), help.control(kAboutButton));
-
-    help.reactivate();
-    ASSERT_TRUE(help.active());
-    EXPECT_EQ(help.text(), helpText(L"default.txt"));
-    EXPECT_TRUE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_FALSE(help.shown(IDC_LOGO));
-    EXPECT_FALSE(help.shown(IDC_URL));
-    EXPECT_EQ(help.focus(), help.control(kOkButton));
-
-    help.press(kAboutButton);
-    help.press(kRulesButton);
-    EXPECT_EQ(help.text(), helpText(L"default.txt"));
-    EXPECT_TRUE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_FALSE(help.shown(IDC_URL));
-}
-
-TEST(HelpWindowStates, AnUnknownModeLeavesTheWindowAsItsDefinitionLaysItOut) {
-    ShownHelpWindow help(2);
-    ASSERT_NE(help.dialog(), nullptr);
-    EXPECT_EQ(help.text(), L"");
-    EXPECT_TRUE(help.shown(IDC_HELP_PICTURE));
-    EXPECT_FALSE(help.shown(IDC_LOGO));
-    EXPECT_TRUE(help.shown(IDC_URL));
-    EXPECT_EQ(help.focus(), help.control(kOkButton));
-}
-
-TEST(HelpWindowStates, OkClosesTheWindowAndTheMenuCallReturns) {
-    ShownHelpWindow help(1);
-    ASSERT_NE(help.dialog(), nullptr);
-    help.press(kOkButton);
-    for (int tries = 0; tries < 50 && IsWindow(help.dialog()); ++tries) settle(20ms);
-    EXPECT_FALSE(IsWindow(help.dialog()));
-}
-
 TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
     ShownHelpWindow help(1);
     ASSERT_NE(help.dialog(), nullptr);
     HWND link = help.control(IDC_URL);
-    EXPECT_EQ(textOf(link), L"plumaro.example");
+    wchar_t caption[64] = {};
+    GetWindowTextW(link, caption, 64);
+    EXPECT_STREQ(caption, L"plumaro.example");
     EXPECT_TRUE(GetWindowLongPtrW(link, GWL_STYLE) & SS_CENTER);
 
     LOGFONTW font{};
