@@ -12,6 +12,7 @@
 #include "core/puzzle.h"
 #include "help/help_window.h"
 #include "result/result_window.h"
+#include "win32/controls.h"
 #include "win32/messages.h"
 #include "win32/pictures.h"
 #include "win32/program_folder.h"
@@ -171,14 +172,9 @@ bool BoardWindow::Form_Load(int& exitCode) {
 
     // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
     const Resolution resolution = resolutionOf(window_);
-    const int movesWidth = MulDiv(kMovesSizeInTwips.cx, resolution.x, 1440);
-    const int movesHeight = MulDiv(kMovesSizeInTwips.cy, resolution.y, 1440);
-    SetWindowPos(lbl_moves, nullptr, kMovesPosition.x, kMovesPosition.y, movesWidth, movesHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    // Bold MS Sans Serif of 9.75 points.
-    movesFont_.reset(CreateFontW(-MulDiv(975, resolution.y, 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    placeControl(lbl_moves, kMovesPosition, kMovesSizeInTwips, resolution);
+    ShowWindow(lbl_moves, SW_HIDE);
+    movesFont_ = createBoldSansSerif(975, resolution);
     SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
 
     const std::wstring iconPath = windowIconPath();

@@ -11,6 +11,7 @@
 #include "app/resource.h"
 #include "core/module1.h"
 #include "help/help_text_file.h"
+#include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/program_folder.h"
@@ -37,11 +38,8 @@ constexpr std::int16_t kRulesButton = 0;
 constexpr std::int16_t kOkButton = 4;
 constexpr std::int16_t kAboutButton = 5;
 
-struct Placement {
-    int left, top, width, height;
-};
-constexpr Placement kRulesPicturePlacement{308, 10, 107, 170};
-constexpr Placement kLogoPlacement{295, 58, 140, 102};
+constexpr ControlPlacement kRulesPicturePlacement{308, 10, 107, 170};
+constexpr ControlPlacement kLogoPlacement{295, 58, 140, 102};
 
 // The text box, the buttons and the link keep their sizes in twips: 281 x
 // 292, 127 x 23 and 93 x 18 pixels at 96 dpi.
@@ -53,14 +51,6 @@ constexpr POINT kOkButtonPosition{300, 270};
 constexpr SIZE kButtonSizeInTwips{1905, 345};
 constexpr POINT kLinkPosition{315, 162};
 constexpr SIZE kLinkSizeInTwips{1395, 270};
-
-void place(HWND control, const Placement& at) {
-    SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void place(HWND control, POINT at, SIZE sizeInTwips, const Resolution& resolution) {
-    place(control, {at.x, at.y, MulDiv(sizeInTwips.cx, resolution.x, 1440), MulDiv(sizeInTwips.cy, resolution.y, 1440)});
-}
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
@@ -182,18 +172,16 @@ bool HelpWindow::Form_Load() {
 
     // A picture control takes the size of its picture: size it afterwards.
     const Resolution resolution = resolutionOf(dialog_);
-    place(img_help, kRulesPicturePlacement);
-    place(btn_help(kRulesButton), kRulesButtonPosition, kButtonSizeInTwips, resolution);
-    place(btn_help(kOkButton), kOkButtonPosition, kButtonSizeInTwips, resolution);
-    place(btn_help(kAboutButton), kAboutButtonPosition, kButtonSizeInTwips, resolution);
-    place(txt_help, kTextPosition, kTextSizeInTwips, resolution);
-    place(img_logo, kLogoPlacement);
-    place(lbl_url, kLinkPosition, kLinkSizeInTwips, resolution);
+    placeControl(img_help, kRulesPicturePlacement);
+    placeControl(btn_help(kRulesButton), kRulesButtonPosition, kButtonSizeInTwips, resolution);
+    placeControl(btn_help(kOkButton), kOkButtonPosition, kButtonSizeInTwips, resolution);
+    placeControl(btn_help(kAboutButton), kAboutButtonPosition, kButtonSizeInTwips, resolution);
+    placeControl(txt_help, kTextPosition, kTextSizeInTwips, resolution);
+    placeControl(img_logo, kLogoPlacement);
+    placeControl(lbl_url, kLinkPosition, kLinkSizeInTwips, resolution);
 
     // Bold, underlined MS Sans Serif of 8.25 points.
-    linkFont_.reset(CreateFontW(-MulDiv(825, resolution.y, 7200), 0, 0, 0, FW_BOLD, FALSE, TRUE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    linkFont_ = createBoldSansSerif(825, resolution, {.underline = true});
     SendMessageW(lbl_url, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
 
     hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));

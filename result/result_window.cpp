@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/pictures.h"
@@ -21,11 +22,8 @@ constexpr int kClientHeight = 204;
 constexpr COLORREF kMessageColour = RGB(192, 0, 0);
 constexpr SIZE kOkSizeInTwips{1275, 360};
 
-struct Placement {
-    int left, top, width, height;
-};
-constexpr Placement kMessagePlacement{30, 96, 116, 19};
-constexpr std::array<Placement, 4> kImagePlacements{{
+constexpr ControlPlacement kMessagePlacement{30, 96, 116, 19};
+constexpr std::array<ControlPlacement, 4> kImagePlacements{{
     {203, 11, 117, 151},
     {194, 17, 134, 135},
     {203, 11, 117, 151},
@@ -95,12 +93,8 @@ void ResultWindow::Form_Load() {
 
     const Resolution resolution = resolutionOf(dialog_);
     HWND label = GetDlgItem(dialog_, IDC_MESSAGE);
-    SetWindowPos(label, nullptr, kMessagePlacement.left, kMessagePlacement.top, kMessagePlacement.width,
-                 kMessagePlacement.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Bold MS Sans Serif of 9.75 points.
-    messageFont_.reset(CreateFontW(-MulDiv(975, resolution.y, 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    placeControl(label, kMessagePlacement);
+    messageFont_ = createBoldSansSerif(975, resolution);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
     background_ = loadGifResource(instance_, IDR_RESULT_BACKGROUND);
@@ -108,14 +102,11 @@ void ResultWindow::Form_Load() {
         images_[i] = loadGifResource(instance_, IDR_RESULT1 + i);
         HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
         SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(images_[i].get()));
-        const Placement& at = kImagePlacements[i];
-        SetWindowPos(image, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        placeControl(image, kImagePlacements[i]);
     }
 
     // The OK button keeps its size in twips: 85 x 24 pixels at 96 dpi.
-    SetWindowPos(GetDlgItem(dialog_, IDOK), nullptr, kOkPosition.x, kOkPosition.y,
-                 MulDiv(kOkSizeInTwips.cx, resolution.x, 1440), MulDiv(kOkSizeInTwips.cy, resolution.y, 1440),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placeControl(GetDlgItem(dialog_, IDOK), kOkPosition, kOkSizeInTwips, resolution);
 
     // Without the icon file the window simply has no icon.
     icons_ = loadWindowIcons(windowIconPath());
