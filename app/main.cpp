@@ -6,7 +6,8 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The system's image codecs, which decode the pictures, are COM objects.
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+        return 1;
     int exitCode = 1;
     if (plumaro::BoardWindow::registerClasses(instance)) {
         if (HWND board = plumaro::BoardWindow::create(instance, exitCode)) {

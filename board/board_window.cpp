@@ -44,16 +44,16 @@ POINT slotPosition(int index) {
 }
 
 // What a slot shows, for screen readers and UI automation.
-std::wstring slotName(const Board& board, int index) {
+std::wstring slotName(const Board &board, int index) {
     const int source = board.source(index);
-    if (source == Board::kEmptySource) return L"Empty";
-    if (source == 0) return L"No picture";
+    if (source == Board::kEmptySource)
+        return L"Empty";
+    if (source == 0)
+        return L"No picture";
     return L"Bird " + std::to_wstring(source);
 }
 
-BoardWindow* boardOf(HWND window) {
-    return reinterpret_cast<BoardWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
+BoardWindow *boardOf(HWND window) { return reinterpret_cast<BoardWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 } // namespace
 
@@ -78,11 +78,12 @@ bool BoardWindow::registerClasses(HINSTANCE instance) {
     return RegisterClassExW(&board) && RegisterClassExW(&slot);
 }
 
-HWND BoardWindow::create(HINSTANCE instance, int& exitCode) {
+HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
     exitCode = 1;
     HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, nullptr, nullptr, instance, instance);
-    if (!window) return nullptr;
+    if (!window)
+        return nullptr;
     if (!boardOf(window)->Form_Load(exitCode)) {
         DestroyWindow(window);
         return nullptr;
@@ -92,11 +93,12 @@ HWND BoardWindow::create(HINSTANCE instance, int& exitCode) {
 
 LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* instance = static_cast<HINSTANCE>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto *instance = static_cast<HINSTANCE>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BoardWindow(window, instance)));
     }
-    BoardWindow* self = boardOf(window);
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    BoardWindow *self = boardOf(window);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
     const LRESULT result = self->handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -110,7 +112,8 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         return createControls() ? 0 : -1;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
+        if (LOWORD(wParam) != WA_INACTIVE)
+            Form_Activate();
         break;
     case WM_ERASEBKGND:
         return 1; // the background picture covers the whole client area
@@ -126,7 +129,8 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_COMMAND:
-        if (HIWORD(wParam) == 0 && lParam == 0) onCommand(LOWORD(wParam));
+        if (HIWORD(wParam) == 0 && lParam == 0)
+            onCommand(LOWORD(wParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -142,25 +146,27 @@ bool BoardWindow::createControls() {
     img_splash = loadGifResource(instance_, IDR_TITLE);
     for (int k = 1; k <= Board::kSlotCount; ++k) {
         img_source[k - 1] = loadGifResource(instance_, IDR_BIRD1 + k - 1);
-        if (!img_source[k - 1]) return false;
+        if (!img_source[k - 1])
+            return false;
     }
-    if (!background_ || !img_splash) return false;
+    if (!background_ || !img_splash)
+        return false;
 
     hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
 
     for (int i = 1; i <= Board::kSlotCount; ++i) {
-        img_bird[i - 1] = CreateWindowExW(0, kSlotClassName, L"No picture", WS_CHILD, 0, 0, 0, 0, window_,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SLOT1 + i - 1)),
-                                          instance_, nullptr);
-        if (!img_bird[i - 1]) return false;
+        img_bird[i - 1] =
+            CreateWindowExW(0, kSlotClassName, L"No picture", WS_CHILD, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SLOT1 + i - 1)), instance_, nullptr);
+        if (!img_bird[i - 1])
+            return false;
     }
     lbl_moves = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
-                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_,
-                                nullptr);
+                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
     return lbl_moves != nullptr;
 }
 
-bool BoardWindow::Form_Load(int& exitCode) {
+bool BoardWindow::Form_Load(int &exitCode) {
     applyPlacement(window_, placementFor(window_, kClientWidth, kClientHeight, true));
 
     splashShown_ = true;
@@ -209,7 +215,8 @@ void BoardWindow::paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
     drawBitmap(dc, background_.get(), 0, 0);
-    if (splashShown_) drawBitmap(dc, img_splash.get(), kSplashPosition.x, kSplashPosition.y);
+    if (splashShown_)
+        drawBitmap(dc, img_splash.get(), kSplashPosition.x, kSplashPosition.y);
     EndPaint(window_, &paint);
 }
 
@@ -227,8 +234,9 @@ void BoardWindow::paintSlot(HWND slot, int index) {
 }
 
 LRESULT CALLBACK BoardWindow::slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
-    BoardWindow* self = boardOf(GetParent(slot));
-    if (!self) return DefWindowProcW(slot, message, wParam, lParam);
+    BoardWindow *self = boardOf(GetParent(slot));
+    if (!self)
+        return DefWindowProcW(slot, message, wParam, lParam);
     const int index = GetDlgCtrlID(slot) - IDC_SLOT1 + 1;
     return self->handleSlot(slot, index, message, wParam, lParam);
 }
@@ -268,27 +276,34 @@ bool BoardWindow::showsBird(int index) const {
 // A move is one click that begins and ends on the same bird without the
 // pointer leaving it in between.
 void BoardWindow::img_bird_MouseDown(int index) {
-    if (!showsBird(index)) return;
+    if (!showsBird(index))
+        return;
     SetCapture(img_bird[index - 1]);
     pressedSlot_ = index;
 }
 
 void BoardWindow::img_bird_MouseMove(int index, POINT point) {
-    if (pressedSlot_ != index) return;
+    if (pressedSlot_ != index)
+        return;
     RECT inside{0, 0, kSlotSize, kSlotSize};
-    if (!PtInRect(&inside, point)) ReleaseCapture(); // left the bird: the click no longer counts
+    if (!PtInRect(&inside, point))
+        ReleaseCapture(); // left the bird: the click no longer counts
 }
 
 void BoardWindow::img_bird_MouseUp(int index, POINT point) {
-    if (pressedSlot_ != index) return;
+    if (pressedSlot_ != index)
+        return;
     ReleaseCapture();
     RECT inside{0, 0, kSlotSize, kSlotSize};
-    if (PtInRect(&inside, point)) img_bird_DragDrop(index);
+    if (PtInRect(&inside, point))
+        img_bird_DragDrop(index);
 }
 
 void BoardWindow::img_bird_DragDrop(int index) {
-    if (!Module1::GameActive) return;
-    if (board_.isEmpty(index)) return;
+    if (!Module1::GameActive)
+        return;
+    if (board_.isEmpty(index))
+        return;
     MovePiece(board_, static_cast<std::int16_t>(index));
     showBoard();
     GameWin();
@@ -296,7 +311,8 @@ void BoardWindow::img_bird_DragDrop(int index) {
 
 void BoardWindow::GameWin() {
     const auto verdict = ::GameWin(board_);
-    if (!verdict) return;
+    if (!verdict)
+        return;
     showResultWindow(window_, instance_, *verdict);
     EndGame();
 }

@@ -24,7 +24,7 @@ public:
     // Creates the hidden window and runs its load step. Returns nullptr when
     // start-up ends the program instead, with the exit code it ends with
     // (the reason has been shown to the user).
-    static HWND create(HINSTANCE instance, int& exitCode);
+    static HWND create(HINSTANCE instance, int &exitCode);
 
 private:
     BoardWindow(HWND window, HINSTANCE instance) : window_(window), instance_(instance) {}
@@ -35,7 +35,7 @@ private:
     LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool createControls();
-    bool Form_Load(int& exitCode);
+    bool Form_Load(int &exitCode);
     void Form_Activate();
     void paint();
     void paintSlot(HWND slot, int index);

@@ -6,7 +6,8 @@
 namespace plumaro {
 
 int twipsPerPixel(int pixelsPerInch) {
-    if (pixelsPerInch <= 0) return 0;
+    if (pixelsPerInch <= 0)
+        return 0;
     const double exact = 1440.0 / pixelsPerInch;
     const double below = std::floor(exact);
     const double fraction = exact - below;

@@ -7,7 +7,7 @@ bool isSlot(int slot) { return slot >= 1 && slot <= Board::kSlotCount; }
 
 std::size_t at(int slot) { return static_cast<std::size_t>(slot - 1); }
 
-}  // namespace
+} // namespace
 
 int Board::source(int slot) const { return isSlot(slot) ? content[at(slot)] : 0; }
 
@@ -24,19 +24,23 @@ void Board::put(int slot, int newSource) {
 }
 
 void Board::copyPicture(int slot, int fromSlot) {
-    if (isSlot(slot) && isSlot(fromSlot)) content[at(slot)] = content[at(fromSlot)];
+    if (isSlot(slot) && isSlot(fromSlot))
+        content[at(slot)] = content[at(fromSlot)];
 }
 
 void Board::clear(int slot) {
-    if (isSlot(slot)) content[at(slot)] = 0;
+    if (isSlot(slot))
+        content[at(slot)] = 0;
 }
 
 void Board::show(int slot) {
-    if (isSlot(slot)) shown[at(slot)] = true;
+    if (isSlot(slot))
+        shown[at(slot)] = true;
 }
 
 void Board::hide(int slot) {
-    if (isSlot(slot)) shown[at(slot)] = false;
+    if (isSlot(slot))
+        shown[at(slot)] = false;
 }
 
 void Board::showCounter() { counterShown = true; }

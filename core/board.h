@@ -14,8 +14,8 @@ struct Board {
     static constexpr int kSlotCount = 9;
     static constexpr int kEmptySource = 9;
 
-    std::array<std::int8_t, kSlotCount> content{};  // content[slot - 1]; 0 = no picture
-    std::array<bool, kSlotCount> shown{};            // shown[slot - 1]
+    std::array<std::int8_t, kSlotCount> content{}; // content[slot - 1]; 0 = no picture
+    std::array<bool, kSlotCount> shown{};          // shown[slot - 1]
     bool counterShown = false;
     std::string counterText{"0"};
 
@@ -39,5 +39,5 @@ struct Board {
     // Sets the counter text to the decimal digits of count (count >= 0): "0", "17", "32767".
     void setCounter(int count);
 
-    bool operator==(const Board&) const = default;
+    bool operator==(const Board &) const = default;
 };

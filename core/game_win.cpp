@@ -21,38 +21,48 @@ constexpr int kPar2 = 23;
 constexpr int kPar3 = 17;
 
 std::optional<Verdict> rate(int moves, int par, ResultPicture atPar) {
-    if (moves < par) return std::nullopt;
-    if (moves == par) return Verdict{kWellDone, atPar};
+    if (moves < par)
+        return std::nullopt;
+    if (moves == par)
+        return Verdict{kWellDone, atPar};
     return Verdict{kGoodTry, ResultPicture::Image2};
 }
 
 // Moving the piece in slot 7 wakes the Emperor: no par result, however the board ends up.
 std::optional<Verdict> ratePuzzle3(int moves, bool slot7Moved) {
-    if (moves < kPar3) return std::nullopt;
-    if (slot7Moved) return Verdict{kGoodTry, ResultPicture::Image4};
+    if (moves < kPar3)
+        return std::nullopt;
+    if (slot7Moved)
+        return Verdict{kGoodTry, ResultPicture::Image4};
     return rate(moves, kPar3, ResultPicture::Image1);
 }
 
-}  // namespace
+} // namespace
 
-bool goalReached(const Board& board, std::int16_t puzzle) {
-    if (puzzle < 1 || puzzle > static_cast<int>(kGoals.size())) return false;
-    const auto& goal = kGoals[static_cast<std::size_t>(puzzle - 1)];
+bool goalReached(const Board &board, std::int16_t puzzle) {
+    if (puzzle < 1 || puzzle > static_cast<int>(kGoals.size()))
+        return false;
+    const auto &goal = kGoals[static_cast<std::size_t>(puzzle - 1)];
     for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
         const int wanted = goal[static_cast<std::size_t>(slot - 1)];
-        if (wanted != 0 && !board.shows(slot, wanted)) return false;
+        if (wanted != 0 && !board.shows(slot, wanted))
+            return false;
     }
     return true;
 }
 
-std::optional<Verdict> GameWin(const Board& board) {
+std::optional<Verdict> GameWin(const Board &board) {
     const std::int16_t puzzle = Module1::PuzzleNumber;
-    if (!goalReached(board, puzzle)) return std::nullopt;
+    if (!goalReached(board, puzzle))
+        return std::nullopt;
     const int moves = Module1::MoveCount;
     switch (puzzle) {
-        case 1: return rate(moves, kPar1, ResultPicture::Image1);
-        case 2: return rate(moves, kPar2, ResultPicture::Image3);
-        default: return ratePuzzle3(moves, Module1::Slot7Moved != 0);
+    case 1:
+        return rate(moves, kPar1, ResultPicture::Image1);
+    case 2:
+        return rate(moves, kPar2, ResultPicture::Image3);
+    default:
+        return ratePuzzle3(moves, Module1::Slot7Moved != 0);
     }
 }
 

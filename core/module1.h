@@ -10,10 +10,10 @@ namespace Module1 {
 constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 
-inline std::int16_t PuzzleNumber = 0;  // puzzle being played: 1, 2 or 3
-inline std::int16_t HelpMode = 0;      // page of the help window: 0 the rules, 1 about the game
-inline std::int16_t MoveCount = 0;     // moves made in the current game, 0..32767
-inline std::int16_t Slot7Moved = 0;    // boolean: a piece has left slot 7 (only puzzle 3 clears it)
-inline std::int16_t GameActive = 0;    // boolean: a game is under way and the slots take clicks
+inline std::int16_t PuzzleNumber = 0; // puzzle being played: 1, 2 or 3
+inline std::int16_t HelpMode = 0;     // page of the help window: 0 the rules, 1 about the game
+inline std::int16_t MoveCount = 0;    // moves made in the current game, 0..32767
+inline std::int16_t Slot7Moved = 0;   // boolean: a piece has left slot 7 (only puzzle 3 clears it)
+inline std::int16_t GameActive = 0;   // boolean: a game is under way and the slots take clicks
 
-}  // namespace Module1
+} // namespace Module1

@@ -13,26 +13,31 @@ constexpr std::array<std::array<int, Board::kSlotCount>, 3> kLayouts{{
     {2, 4, 8, 1, 7, 6, 5, 9, 3},
 }};
 
-}  // namespace
+} // namespace
 
-void InitNewGame(Board& board) {
-    for (int slot = 1; slot <= Board::kSlotCount; ++slot) board.hide(slot);
-    for (int slot = 1; slot <= Board::kSlotCount; ++slot) board.clear(slot);
+void InitNewGame(Board &board) {
+    for (int slot = 1; slot <= Board::kSlotCount; ++slot)
+        board.hide(slot);
+    for (int slot = 1; slot <= Board::kSlotCount; ++slot)
+        board.clear(slot);
     Module1::GameActive = Module1::kTrue;
     Module1::MoveCount = 0;
     board.showCounter();
     board.setCounter(Module1::MoveCount);
 
     const int puzzle = Module1::PuzzleNumber;
-    if (puzzle < 1 || puzzle > static_cast<int>(kLayouts.size())) return;
+    if (puzzle < 1 || puzzle > static_cast<int>(kLayouts.size()))
+        return;
 
-    const auto& layout = kLayouts[static_cast<std::size_t>(puzzle - 1)];
+    const auto &layout = kLayouts[static_cast<std::size_t>(puzzle - 1)];
     for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
         board.put(slot, layout[static_cast<std::size_t>(slot - 1)]);
     }
     // Puzzle 1 only uses the top two rows; its bottom row stays hidden.
     for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-        if (board.source(slot) != 0) board.show(slot);
+        if (board.source(slot) != 0)
+            board.show(slot);
     }
-    if (puzzle == 3) Module1::Slot7Moved = Module1::kFalse;
+    if (puzzle == 3)
+        Module1::Slot7Moved = Module1::kFalse;
 }

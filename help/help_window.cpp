@@ -62,7 +62,7 @@ public:
 
     // Replaces the whole text of the text box with the content of the help
     // text file `file` (a bare file name) in the program's folder.
-    void DisplayHelp(const std::wstring& file);
+    void DisplayHelp(const std::wstring &file);
 
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,23 +93,26 @@ private:
 INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<HelpWindow*>(lParam)->dialog_ = dialog;
+        reinterpret_cast<HelpWindow *>(lParam)->dialog_ = dialog;
     }
-    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto *self = reinterpret_cast<HelpWindow *>(GetWindowLongPtrW(dialog, DWLP_USER));
     return self ? self->handle(message, wParam, lParam) : FALSE;
 }
 
 INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        if (!Form_Load()) EndDialog(dialog_, -1);
+        if (!Form_Load())
+            EndDialog(dialog_, -1);
         return FALSE; // the activation step gives the focus to "OK"
     case WM_ACTIVATE: {
-        if (LOWORD(wParam) == WA_INACTIVE) return FALSE; // the dialog manager remembers the focus
+        if (LOWORD(wParam) == WA_INACTIVE)
+            return FALSE; // the dialog manager remembers the focus
         // Closing one of this window's own message boxes gives the window
         // back its activation; that is no new showing, and it keeps its state.
         const HWND previous = reinterpret_cast<HWND>(lParam);
-        if (previous && GetWindow(previous, GW_OWNER) == dialog_) return FALSE;
+        if (previous && GetWindow(previous, GW_OWNER) == dialog_)
+            return FALSE;
         Form_Activate();
         return TRUE; // else the dialog manager moves the focus back where it was
     }
@@ -141,7 +144,8 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (id == IDOK || id == IDCANCEL) {
             EndDialog(dialog_, IDOK); // Esc and the close box
         } else if (id == IDC_URL) {
-            if (HIWORD(wParam) == STN_CLICKED) lbl_url_Click();
+            if (HIWORD(wParam) == STN_CLICKED)
+                lbl_url_Click();
         } else if (id >= IDC_HELP_BUTTON && id <= IDC_HELP_BUTTON + kAboutButton && HIWORD(wParam) == BN_CLICKED) {
             btn_help_Click(static_cast<std::int16_t>(id - IDC_HELP_BUTTON));
         }
@@ -162,11 +166,12 @@ bool HelpWindow::Form_Load() {
     // No limit but the file's length.
     SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
 
-    rulesPicture_.reset(static_cast<HBITMAP>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_RULES), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    logoPicture_.reset(static_cast<HBITMAP>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    if (!rulesPicture_ || !logoPicture_) return false;
+    rulesPicture_.reset(
+        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_RULES), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    logoPicture_.reset(
+        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (!rulesPicture_ || !logoPicture_)
+        return false;
     SendMessageW(img_help, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(rulesPicture_.get()));
     SendMessageW(img_logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logoPicture_.get()));
 
@@ -185,7 +190,8 @@ bool HelpWindow::Form_Load() {
     SendMessageW(lbl_url, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
 
     hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
-    if (!hand_) hand_ = LoadCursorW(nullptr, IDC_HAND);
+    if (!hand_)
+        hand_ = LoadCursorW(nullptr, IDC_HAND);
     return true;
 }
 
@@ -201,7 +207,8 @@ void HelpWindow::placeWindow() {
     GetClientRect(dialog_, &client);
     const int wider = std::max(0L, kLeastClient.cx - client.right);
     const int taller = std::max(0L, kLeastClient.cy - client.bottom);
-    if (wider == 0 && taller == 0) return;
+    if (wider == 0 && taller == 0)
+        return;
     RECT outer{};
     GetWindowRect(dialog_, &outer);
     const int width = outer.right - outer.left + wider;
@@ -254,7 +261,7 @@ void HelpWindow::showAbout() {
     setShown(lbl_url, true);
 }
 
-void HelpWindow::DisplayHelp(const std::wstring& file) {
+void HelpWindow::DisplayHelp(const std::wstring &file) {
     const std::wstring text = ReadTextFile(programFolder() + L"\\" + file);
     SetWindowTextW(txt_help, text.c_str());
 }
@@ -263,7 +270,8 @@ void HelpWindow::DisplayHelp(const std::wstring& file) {
 void HelpWindow::lbl_url_Click() {
     const auto result =
         reinterpret_cast<INT_PTR>(ShellExecuteW(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL));
-    if (result <= 32) showProgramMessage(dialog_, kLinkFailed);
+    if (result <= 32)
+        showProgramMessage(dialog_, kLinkFailed);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ constexpr POINT kOkPosition{220, 167};
 
 class ResultWindow {
 public:
-    ResultWindow(HINSTANCE instance, const Verdict& verdict) : instance_(instance), verdict_(verdict) {}
+    ResultWindow(HINSTANCE instance, const Verdict &verdict) : instance_(instance), verdict_(verdict) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -55,9 +55,9 @@ private:
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<ResultWindow*>(lParam)->dialog_ = dialog;
+        reinterpret_cast<ResultWindow *>(lParam)->dialog_ = dialog;
     }
-    auto* self = reinterpret_cast<ResultWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto *self = reinterpret_cast<ResultWindow *>(GetWindowLongPtrW(dialog, DWLP_USER));
     return self ? self->handle(message, wParam, lParam) : FALSE;
 }
 
@@ -82,7 +82,8 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     case WM_COMMAND:
         // OK, Enter, Esc and the close box all close the window.
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog_, IDOK);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            EndDialog(dialog_, IDOK);
         return TRUE;
     }
     return FALSE;
@@ -110,11 +111,13 @@ void ResultWindow::Form_Load() {
 
     // Without the icon file the window simply has no icon.
     icons_ = loadWindowIcons(windowIconPath());
-    if (icons_) setWindowIcons(dialog_, icons_);
+    if (icons_)
+        setWindowIcons(dialog_, icons_);
 }
 
 void ResultWindow::showVerdict() {
-    for (int i = 0; i < 4; ++i) ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + i), SW_HIDE);
+    for (int i = 0; i < 4; ++i)
+        ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + i), SW_HIDE);
     const std::wstring message(verdict_.message.begin(), verdict_.message.end());
     SetDlgItemTextW(dialog_, IDC_MESSAGE, message.c_str());
     ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + static_cast<int>(verdict_.picture)), SW_SHOWNA);
@@ -129,7 +132,7 @@ void ResultWindow::paintBackground(HDC dc) {
 
 } // namespace
 
-void showResultWindow(HWND owner, HINSTANCE instance, const Verdict& verdict) {
+void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict) {
     ResultWindow window(instance, verdict);
     if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_RESULT), owner, ResultWindow::dialogProc,
                         reinterpret_cast<LPARAM>(&window)) == -1) {

@@ -9,6 +9,6 @@ namespace plumaro {
 
 // Shows the verdict in a freshly loaded result window, modal over owner,
 // and returns when the player has closed it.
-void showResultWindow(HWND owner, HINSTANCE instance, const Verdict& verdict);
+void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict);
 
 } // namespace plumaro

@@ -16,11 +16,11 @@ struct ControlPlacement {
     int height = 0;
 };
 
-void placeControl(HWND control, const ControlPlacement& at);
+void placeControl(HWND control, const ControlPlacement &at);
 
 // Places a control whose size is kept in twips, so that it grows with the
 // resolution while its position stays in pixels.
-void placeControl(HWND control, POINT at, SIZE sizeInTwips, const Resolution& resolution);
+void placeControl(HWND control, POINT at, SIZE sizeInTwips, const Resolution &resolution);
 
 struct FontStyle {
     bool underline = false;
@@ -28,6 +28,6 @@ struct FontStyle {
 
 // Bold "MS Sans Serif" of the size in hundredths of a point (975 is 9.75
 // points) at the vertical resolution.
-UniqueFont createBoldSansSerif(int hundredthsOfPoint, const Resolution& resolution, FontStyle style = {});
+UniqueFont createBoldSansSerif(int hundredthsOfPoint, const Resolution &resolution, FontStyle style = {});
 
 } // namespace plumaro

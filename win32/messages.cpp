@@ -17,10 +17,10 @@ std::wstring describeFailure(DWORD error) {
     case ERROR_LOCK_VIOLATION:
         return L"Permission denied.";
     }
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    wchar_t *text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     std::wstring description = length ? std::wstring(text, length) : L"Error " + std::to_wstring(error) + L".";
     LocalFree(text);
     while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r'))
@@ -30,11 +30,11 @@ std::wstring describeFailure(DWORD error) {
 
 } // namespace
 
-void showProgramMessage(HWND owner, const std::wstring& text) {
+void showProgramMessage(HWND owner, const std::wstring &text) {
     MessageBoxW(owner, text.c_str(), kProgramTitle, MB_OK);
 }
 
-void reportRuntimeError(const std::wstring& what, const std::wstring& path, DWORD error) {
+void reportRuntimeError(const std::wstring &what, const std::wstring &path, DWORD error) {
     const std::wstring text = L"Run-time error: " + what + L"\n\n" + path + L"\n\n" + describeFailure(error);
     MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }

@@ -12,11 +12,11 @@ inline constexpr wchar_t kProgramTitle[] = L"Plumaro";
 
 // A message box with the text, an OK button only, no symbol, captioned with
 // the program's title. Returns when the user has dismissed it.
-void showProgramMessage(HWND owner, const std::wstring& text);
+void showProgramMessage(HWND owner, const std::wstring &text);
 
 // The run-time error report that ends the program: says what could not be
 // done, names the file and the failure (Win32 error code, with
 // ERROR_INVALID_DATA meaning a file that holds no valid picture).
-void reportRuntimeError(const std::wstring& what, const std::wstring& path, DWORD error);
+void reportRuntimeError(const std::wstring &what, const std::wstring &path, DWORD error);
 
 } // namespace plumaro

@@ -9,7 +9,8 @@ std::wstring programFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
+        if (length == 0)
+            return {};
         if (length < path.size()) {
             path.resize(length);
             break;

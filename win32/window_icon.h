@@ -20,9 +20,9 @@ struct WindowIcons {
 };
 
 // Loads the icon file in the sizes the system uses for windows.
-WindowIcons loadWindowIcons(const std::wstring& path);
+WindowIcons loadWindowIcons(const std::wstring &path);
 
 // Gives the window the icons; they must outlive it, or be replaced first.
-void setWindowIcons(HWND window, const WindowIcons& icons);
+void setWindowIcons(HWND window, const WindowIcons &icons);
 
 } // namespace plumaro

@@ -36,7 +36,7 @@ TwipsPlacement placementFor(HWND window, int clientWidth, int clientHeight, bool
     return placement;
 }
 
-void applyPlacement(HWND window, const TwipsPlacement& placement) {
+void applyPlacement(HWND window, const TwipsPlacement &placement) {
     const Resolution resolution = resolutionOf(window);
     const auto toPixelsX = [&](float twips) { return static_cast<int>(std::lround(twips * resolution.x / 1440.0)); };
     const auto toPixelsY = [&](float twips) { return static_cast<int>(std::lround(twips * resolution.y / 1440.0)); };

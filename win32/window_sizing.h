@@ -31,6 +31,6 @@ Resolution resolutionOf(HWND window);
 
 // Moves and sizes the window to a placement, converting twips back to pixels
 // at the window's resolution.
-void applyPlacement(HWND window, const TwipsPlacement& placement);
+void applyPlacement(HWND window, const TwipsPlacement &placement);
 
 } // namespace plumaro

@@ -13,55 +13,56 @@ using Bytes = std::vector<std::uint8_t>;
 
 const std::string kAssets = PLUMARO_ASSETS_DIR;
 
-Bytes readFile(const std::string& relative) {
+Bytes readFile(const std::string &relative) {
     std::ifstream in(kAssets + "/" + relative, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::uint32_t le16(const Bytes& b, std::size_t at) {
-    return at + 2 <= b.size() ? b[at] | (b[at + 1] << 8) : 0;
-}
+std::uint32_t le16(const Bytes &b, std::size_t at) { return at + 2 <= b.size() ? b[at] | (b[at + 1] << 8) : 0; }
 
-std::uint32_t le32(const Bytes& b, std::size_t at) {
+std::uint32_t le32(const Bytes &b, std::size_t at) {
     return at + 4 <= b.size() ? le16(b, at) | (le16(b, at + 2) << 16) : 0;
 }
 
-std::int32_t sle32(const Bytes& b, std::size_t at) {
-    return static_cast<std::int32_t>(le32(b, at));
-}
+std::int32_t sle32(const Bytes &b, std::size_t at) { return static_cast<std::int32_t>(le32(b, at)); }
 
-std::string tag(const Bytes& b, std::size_t at, std::size_t n) {
+std::string tag(const Bytes &b, std::size_t at, std::size_t n) {
     return at + n <= b.size() ? std::string(b.begin() + at, b.begin() + at + n) : std::string();
 }
 
 struct Picture {
-    const char* file;
+    const char *file;
     int width;
     int height;
 };
 
 // Walks the GIF block structure; returns the number of image frames, or -1 if the stream is malformed.
-int countGifFrames(const Bytes& b, bool& interlaced) {
+int countGifFrames(const Bytes &b, bool &interlaced) {
     std::size_t at = 13;
-    if (b[10] & 0x80) at += 3u << ((b[10] & 7) + 1);
+    if (b[10] & 0x80)
+        at += 3u << ((b[10] & 7) + 1);
     int frames = 0;
     auto skipSubBlocks = [&]() {
-        while (at < b.size() && b[at] != 0) at += b[at] + 1u;
+        while (at < b.size() && b[at] != 0)
+            at += b[at] + 1u;
         ++at;
     };
     while (at < b.size()) {
         const std::uint8_t kind = b[at];
-        if (kind == 0x3B) return frames;
+        if (kind == 0x3B)
+            return frames;
         if (kind == 0x21) {
             at += 2;
             skipSubBlocks();
         } else if (kind == 0x2C) {
-            if (at + 10 > b.size()) return -1;
+            if (at + 10 > b.size())
+                return -1;
             const std::uint8_t flags = b[at + 9];
             interlaced = interlaced || (flags & 0x40);
             at += 10;
-            if (flags & 0x80) at += 3u << ((flags & 7) + 1);
-            ++at;  // LZW minimum code size
+            if (flags & 0x80)
+                at += 3u << ((flags & 7) + 1);
+            ++at; // LZW minimum code size
             skipSubBlocks();
             ++frames;
         } else {
@@ -80,7 +81,7 @@ TEST(Artwork, GifPicturesHaveTheSizesTheWindowLayoutUses) {
         {"pictures/result1.gif", 117, 151}, {"pictures/result2.gif", 134, 135}, {"pictures/result3.gif", 117, 151},
         {"pictures/result4.gif", 117, 151},
     };
-    for (const auto& p : gifs) {
+    for (const auto &p : gifs) {
         SCOPED_TRACE(p.file);
         const Bytes b = readFile(p.file);
         if (b.size() < 14) {
@@ -101,7 +102,7 @@ TEST(Artwork, GifPicturesHaveTheSizesTheWindowLayoutUses) {
 
 TEST(Artwork, BitmapsAreUncompressedEightBitBottomUp) {
     const std::vector<Picture> bitmaps = {{"pictures/rules.bmp", 102, 165}, {"pictures/logo.bmp", 136, 98}};
-    for (const auto& p : bitmaps) {
+    for (const auto &p : bitmaps) {
         SCOPED_TRACE(p.file);
         const Bytes b = readFile(p.file);
         if (b.size() < 54) {
@@ -147,13 +148,13 @@ TEST(Artwork, HandCursorIsOneTwoColourImageWithHotSpotAtFingertip) {
 }
 
 struct IconFile {
-    const char* file;
+    const char *file;
     std::vector<int> sizes;
 };
 
 TEST(Artwork, IconsHoldTheExpectedImages) {
     const std::vector<IconFile> icons = {{"pictures/board.ico", {32}}, {"runtime/SOUND/birdicon.ico", {16, 32, 48}}};
-    for (const auto& icon : icons) {
+    for (const auto &icon : icons) {
         SCOPED_TRACE(icon.file);
         const Bytes b = readFile(icon.file);
         if (b.size() < 6) {
@@ -190,7 +191,7 @@ TEST(Artwork, IconsHoldTheExpectedImages) {
 }
 
 TEST(Artwork, BirdCallIsShortMonoPcm) {
-    const char* file = "runtime/SOUND/G0034.WAV";
+    const char *file = "runtime/SOUND/G0034.WAV";
     SCOPED_TRACE(file);
     const Bytes b = readFile(file);
     ASSERT_GE(b.size(), 44u) << "missing or truncated";
@@ -214,4 +215,4 @@ TEST(Artwork, BirdCallIsShortMonoPcm) {
     EXPECT_LE(seconds, 2.0);
 }
 
-}  // namespace
+} // namespace

@@ -5,9 +5,10 @@
 
 namespace plumaro::testing {
 
-BoardPlayer::BoardPlayer(const std::filesystem::path& exe) : program_(exe) {
+BoardPlayer::BoardPlayer(const std::filesystem::path &exe) : program_(exe) {
     board_ = program_.waitForWindow(L"PlumaroBoard");
-    if (board_) activate(board_);
+    if (board_)
+        activate(board_);
 }
 
 void BoardPlayer::choosePuzzle(int puzzle) {
@@ -31,15 +32,17 @@ POINT BoardPlayer::backgroundPoint() const {
 
 void BoardPlayer::clickSlot(int slot) { clickAt(slotCentre(slot)); }
 
-void BoardPlayer::clickSlots(const std::vector<std::int16_t>& slots) {
-    for (const int slot : slots) clickSlot(slot);
+void BoardPlayer::clickSlots(const std::vector<std::int16_t> &slots) {
+    for (const int slot : slots)
+        clickSlot(slot);
 }
 
 std::wstring BoardPlayer::slotName(int slot) const { return windowText(control(board_, IDC_SLOT1 + slot - 1)); }
 
 std::vector<std::wstring> BoardPlayer::slotNames() const {
     std::vector<std::wstring> names;
-    for (int slot = 1; slot <= 9; ++slot) names.push_back(slotName(slot));
+    for (int slot = 1; slot <= 9; ++slot)
+        names.push_back(slotName(slot));
     return names;
 }
 
@@ -53,7 +56,8 @@ HWND BoardPlayer::resultWindow() const {
     for (HWND window : program_.windows()) {
         wchar_t name[16] = {};
         GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770" && control(window, IDC_MESSAGE)) return window;
+        if (std::wstring(name) == L"#32770" && control(window, IDC_MESSAGE))
+            return window;
     }
     return nullptr;
 }
@@ -62,9 +66,11 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     HWND result = nullptr;
     for (int tries = 0; tries < 100 && !result; ++tries) {
         result = resultWindow();
-        if (!result) settle(20ms);
+        if (!result)
+            settle(20ms);
     }
-    if (!result) return std::nullopt;
+    if (!result)
+        return std::nullopt;
 
     ResultSeen seen;
     seen.message = windowText(control(result, IDC_MESSAGE));
@@ -75,7 +81,8 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
             seen.picture = picture;
         }
     }
-    if (visible != 1) seen.picture = 0;
+    if (visible != 1)
+        seen.picture = 0;
     GetWindowRect(result, &seen.window);
     RECT client{};
     GetClientRect(result, &client);
@@ -89,7 +96,8 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
         GetWindowRect(control(result, IDOK), &ok);
         clickAt({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
     }
-    for (int tries = 0; tries < 100 && IsWindow(result); ++tries) settle(20ms);
+    for (int tries = 0; tries < 100 && IsWindow(result); ++tries)
+        settle(20ms);
     return seen;
 }
 

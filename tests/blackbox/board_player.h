@@ -23,10 +23,10 @@ struct ResultSeen {
 class BoardPlayer {
 public:
     // Starts the program (from exe) and waits for its board window.
-    explicit BoardPlayer(const std::filesystem::path& exe = buildFolder() / L"plumaro.exe");
+    explicit BoardPlayer(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe");
 
     HWND board() const { return board_; }
-    RunningProgram& program() { return program_; }
+    RunningProgram &program() { return program_; }
 
     // Chooses "New Game - Puzzle &n" with the keyboard: Alt, F, n.
     void choosePuzzle(int puzzle);
@@ -34,7 +34,7 @@ public:
     POINT slotCentre(int slot) const;
     POINT backgroundPoint() const;
     void clickSlot(int slot);
-    void clickSlots(const std::vector<std::int16_t>& slots);
+    void clickSlots(const std::vector<std::int16_t> &slots);
 
     // What slot i says it shows: "Bird 5", "Empty", ...
     std::wstring slotName(int slot) const;

@@ -13,8 +13,8 @@ using solver::Slot7;
 std::vector<std::wstring> startOf(int puzzle) {
     switch (puzzle) {
     case 1:
-        return {L"Bird 1", L"Empty", L"Bird 2", L"Bird 3", L"Bird 4", L"Bird 5", L"No picture", L"No picture",
-                L"No picture"};
+        return {L"Bird 1", L"Empty",      L"Bird 2",     L"Bird 3",    L"Bird 4",
+                L"Bird 5", L"No picture", L"No picture", L"No picture"};
     case 2:
         return {L"Bird 7", L"Bird 5", L"Bird 6", L"Bird 8", L"Bird 3", L"Bird 2", L"Bird 4", L"Empty", L"Bird 1"};
     default:
@@ -96,7 +96,8 @@ TEST_F(Playing, ANewGameMidGameRestoresTheStart) {
     EXPECT_EQ(player.moves(), L"0");
 
     player.choosePuzzle(1);
-    for (int slot = 7; slot <= 9; ++slot) EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
+    for (int slot = 7; slot <= 9; ++slot)
+        EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
 }
 
 TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
@@ -120,19 +121,19 @@ TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
 }
 
 struct Game {
-    const char* name;
+    const char *name;
     int puzzle;
-    Slot7 path;        // the shortest solution the solver finds under this rule
-    Slot7 detour;      // and, unless Free, a bird sliding out and back first
+    Slot7 path;   // the shortest solution the solver finds under this rule
+    Slot7 detour; // and, unless Free, a bird sliding out and back first
     bool withDetour;
-    const wchar_t* message;
+    const wchar_t *message;
     int picture;
 };
 
 class PlayingToTheEnd : public Playing, public ::testing::WithParamInterface<Game> {};
 
 TEST_P(PlayingToTheEnd, TheResultWindowRatesTheSolution) {
-    const Game& game = GetParam();
+    const Game &game = GetParam();
     auto clicks = solver::shortestSolution(static_cast<std::int16_t>(game.puzzle), game.path);
     ASSERT_TRUE(clicks);
     if (game.withDetour) {
@@ -166,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Game{"Puzzle3AboveParSleeping", 3, Slot7::Stays, Slot7::Stays, true, L"GOOD TRY", 2},
                       Game{"Puzzle3Woken", 3, Slot7::Moves, Slot7::Free, false, L"GOOD TRY", 4},
                       Game{"Puzzle3WokenAndBack", 3, Slot7::Stays, Slot7::Moves, true, L"GOOD TRY", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Playing, AfterTheResultClicksDoNothingUntilANewGame) {
     const auto clicks = solver::shortestSolution(1);
@@ -178,7 +179,8 @@ TEST_F(Playing, AfterTheResultClicksDoNothingUntilANewGame) {
     EXPECT_EQ(finalLayout[2], L"Bird 5");
     EXPECT_EQ(finalLayout[5], L"Bird 2");
 
-    for (int slot = 1; slot <= 6; ++slot) expectClickIgnored(slot);
+    for (int slot = 1; slot <= 6; ++slot)
+        expectClickIgnored(slot);
     EXPECT_EQ(player.moves(), L"17");
 
     player.choosePuzzle(1);
@@ -193,7 +195,8 @@ TEST_F(Playing, TheBoardTakesNoInputWhileTheResultIsOpen) {
     player.choosePuzzle(1);
     player.clickSlots(*clicks);
     HWND result = nullptr;
-    for (int tries = 0; tries < 50 && !result; ++tries, settle(20ms)) result = player.resultWindow();
+    for (int tries = 0; tries < 50 && !result; ++tries, settle(20ms))
+        result = player.resultWindow();
     ASSERT_NE(result, nullptr);
     EXPECT_FALSE(IsWindowEnabled(player.board()));
 

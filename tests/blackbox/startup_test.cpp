@@ -33,13 +33,16 @@ void expectBoardClientSize(HWND board) {
 
 // Reads a message box of the program, checks it offers OK alone, and
 // presses OK.
-std::wstring readAndDismissMessageBox(RunningProgram& program, std::wstring* caption = nullptr) {
+std::wstring readAndDismissMessageBox(RunningProgram &program, std::wstring *caption = nullptr) {
     HWND box = program.waitForWindow(kMessageBoxClass);
-    if (!box) return L"(no message box)";
+    if (!box)
+        return L"(no message box)";
     const std::wstring text = windowText(control(box, kMessageTextId));
-    if (caption) *caption = windowText(box);
+    if (caption)
+        *caption = windowText(box);
     EXPECT_NE(control(box, IDOK), nullptr);
-    for (int other : {IDCANCEL, IDYES, IDNO, IDRETRY, IDABORT, IDIGNORE}) EXPECT_EQ(control(box, other), nullptr);
+    for (int other : {IDCANCEL, IDYES, IDNO, IDRETRY, IDABORT, IDIGNORE})
+        EXPECT_EQ(control(box, other), nullptr);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return text;
 }
@@ -56,7 +59,8 @@ TEST(StartUp, BoardIsSizedForItsPictureAndCentred) {
 TEST(StartUp, ShowsOnlyTheTitlePictureUntilAPuzzleIsChosen) {
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
-    for (int slot = 1; slot <= 9; ++slot) EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
+    for (int slot = 1; slot <= 9; ++slot)
+        EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
     EXPECT_FALSE(player.movesVisible());
     EXPECT_EQ(player.moves(), L"0");
 }
@@ -74,10 +78,9 @@ TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
     RunningProgram program;
     std::wstring caption;
     const std::wstring text = readAndDismissMessageBox(program, &caption);
-    EXPECT_EQ(text,
-              L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
-              L"Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
-              L"then click on the APPLY button.");
+    EXPECT_EQ(text, L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
+                    L"Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
+                    L"then click on the APPLY button.");
     EXPECT_EQ(caption, L"Plumaro");
     DWORD exitCode = 1;
     ASSERT_TRUE(program.waitForExit(exitCode));
@@ -92,9 +95,9 @@ TEST(StartUp, LargeFontsNeverShowTheBoard) {
 }
 
 struct BrokenIcon {
-    const char* name;
-    void (*breakIt)(const fs::path& icon);
-    const wchar_t* failure;
+    const char *name;
+    void (*breakIt)(const fs::path &icon);
+    const wchar_t *failure;
 };
 
 class StartUpWithBrokenIcon : public ::testing::TestWithParam<BrokenIcon> {};
@@ -120,13 +123,12 @@ TEST_P(StartUpWithBrokenIcon, ReportsTheFileAndTheFailureThenEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Icons, StartUpWithBrokenIcon,
-    ::testing::Values(BrokenIcon{"Missing", [](const fs::path& icon) { fs::remove(icon); }, L"File not found"},
-                      BrokenIcon{"NotAnIcon",
-                                 [](const fs::path& icon) { std::ofstream(icon, std::ios::binary) << "not an icon"; },
-                                 L"Invalid picture"},
-                      BrokenIcon{"Empty", [](const fs::path& icon) { std::ofstream(icon, std::ios::binary); },
-                                 L"Invalid picture"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        BrokenIcon{"Missing", [](const fs::path &icon) { fs::remove(icon); }, L"File not found"},
+        BrokenIcon{"NotAnIcon", [](const fs::path &icon) { std::ofstream(icon, std::ios::binary) << "not an icon"; },
+                   L"Invalid picture"},
+        BrokenIcon{"Empty", [](const fs::path &icon) { std::ofstream(icon, std::ios::binary); }, L"Invalid picture"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StartUp, AMissingSoundFileIsSkippedSilently) {
     TempFolder folder;

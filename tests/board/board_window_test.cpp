@@ -24,7 +24,8 @@ protected:
     }
 
     void TearDown() override {
-        if (board) DestroyWindow(board);
+        if (board)
+            DestroyWindow(board);
         // The board ends the message loop when it goes; drop that here.
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -42,7 +43,7 @@ protected:
     RECT placeInClient(HWND control) const {
         RECT rect{};
         GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, board, reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, board, reinterpret_cast<POINT *>(&rect), 2);
         return rect;
     }
 

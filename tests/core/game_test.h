@@ -17,7 +17,7 @@
 using Sources = std::array<int, Board::kSlotCount>;
 using Shown = std::array<bool, Board::kSlotCount>;
 
-inline void PrintTo(const Verdict& verdict, std::ostream* out) {
+inline void PrintTo(const Verdict &verdict, std::ostream *out) {
     *out << verdict.message << " / Image" << static_cast<int>(verdict.picture) + 1;
 }
 
@@ -39,7 +39,7 @@ protected:
     }
 
     // A hand-made board with every slot shown.
-    static Board boardShowing(const Sources& sources) {
+    static Board boardShowing(const Sources &sources) {
         Board board;
         for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
             board.put(slot, sources[static_cast<std::size_t>(slot - 1)]);
@@ -48,11 +48,12 @@ protected:
         return board;
     }
 
-    static void play(Board& board, const std::vector<std::int16_t>& clicks) {
-        for (std::int16_t click : clicks) MovePiece(board, click);
+    static void play(Board &board, const std::vector<std::int16_t> &clicks) {
+        for (std::int16_t click : clicks)
+            MovePiece(board, click);
     }
 
-    static Sources sourcesOf(const Board& board) {
+    static Sources sourcesOf(const Board &board) {
         Sources sources{};
         for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
             sources[static_cast<std::size_t>(slot - 1)] = board.source(slot);
@@ -60,7 +61,7 @@ protected:
         return sources;
     }
 
-    static Shown shownOf(const Board& board) {
+    static Shown shownOf(const Board &board) {
         Shown shown{};
         for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
             shown[static_cast<std::size_t>(slot - 1)] = board.isShown(slot);

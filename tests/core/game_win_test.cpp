@@ -17,7 +17,7 @@ const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
 class Goals : public GameTest {
 protected:
     // Judges the board as if it were reached in a par-or-above number of moves.
-    static bool solved(std::int16_t puzzle, const Board& board) {
+    static bool solved(std::int16_t puzzle, const Board &board) {
         Module1::PuzzleNumber = puzzle;
         Module1::MoveCount = 30;
         return GameWin(board).has_value();
@@ -28,7 +28,8 @@ TEST_F(Goals, Puzzle1OnlyWantsBird5InSlot3AndBird2InSlot6) {
     std::array<int, 4> others{1, 3, 4, 9};
     do {
         Board board = boardShowing({others[0], others[1], 5, others[2], others[3], 2, 0, 0, 0});
-        for (int slot = 7; slot <= 9; ++slot) board.hide(slot);
+        for (int slot = 7; slot <= 9; ++slot)
+            board.hide(slot);
         EXPECT_TRUE(solved(1, board)) << testing::PrintToString(sourcesOf(board));
     } while (std::next_permutation(others.begin(), others.end()));
 
@@ -47,13 +48,13 @@ TEST_F(Goals, Puzzle3WantsTheEmptySlotInTheCentre) {
     Board board = boardShowing(kGoal3);
     EXPECT_TRUE(solved(3, board));
     EXPECT_FALSE(solved(3, boardShowing({3, 9, 1, 4, 2, 8, 5, 6, 7})));
-    board.clear(5);  // a slot without a picture is not the empty one
+    board.clear(5); // a slot without a picture is not the empty one
     EXPECT_FALSE(solved(3, board));
 }
 
 TEST_F(Goals, AnyOtherPuzzleNumberIsNeverSolved) {
     for (std::int16_t puzzle : {0, 4, -1}) {
-        for (const Sources& goal : {kGoal1, kGoal2, kGoal3}) {
+        for (const Sources &goal : {kGoal1, kGoal2, kGoal3}) {
             EXPECT_FALSE(solved(puzzle, boardShowing(goal))) << "puzzle " << puzzle;
         }
     }
@@ -89,7 +90,7 @@ TEST_F(Ratings, EachSolvedPuzzleIsRatedAgainstItsPar) {
         // Only -1 is ever stored, but any non-zero value counts as true.
         {3, 17, 1, kGoodTry4},
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         const Board board = boardShowing(row.puzzle == 1 ? kGoal1 : row.puzzle == 2 ? kGoal2 : kGoal3);
         Module1::PuzzleNumber = row.puzzle;
         Module1::MoveCount = row.moves;
@@ -115,4 +116,4 @@ TEST_F(Ratings, AVerdictLeavesTheGameRunningUntilItIsEnded) {
     EXPECT_EQ(Module1::PuzzleNumber, 2);
 }
 
-}  // namespace
+} // namespace

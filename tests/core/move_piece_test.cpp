@@ -5,7 +5,7 @@ namespace {
 
 class Moves : public GameTest {
 protected:
-    static void expectNoMove(Board& board, std::int16_t click) {
+    static void expectNoMove(Board &board, std::int16_t click) {
         const Board before = board;
         const std::int16_t movesBefore = Module1::MoveCount;
         const std::int16_t slot7Before = Module1::Slot7Moved;
@@ -17,7 +17,7 @@ protected:
 };
 
 TEST_F(Moves, APieceSlidesIntoTheEmptySlotBesideIt) {
-    Board board = newGame(1);  // empty in slot 2
+    Board board = newGame(1); // empty in slot 2
     const Shown shownBefore = shownOf(board);
 
     MovePiece(board, 1);
@@ -50,11 +50,12 @@ TEST_F(Moves, WithTwoEmptyNeighboursThePieceTakesTheFirstInTableOrder) {
 
 TEST_F(Moves, ClicksThatSlideNothingChangeNothing) {
     Board board = newGame(2);
-    MovePiece(board, 7);  // the empty moves to slot 7
+    MovePiece(board, 7); // the empty moves to slot 7
     ASSERT_EQ(Module1::MoveCount, 1);
     Module1::Slot7Moved = Module1::kFalse;
 
-    for (std::int16_t click : {7, 3, 0, 10, -1}) expectNoMove(board, click);
+    for (std::int16_t click : {7, 3, 0, 10, -1})
+        expectNoMove(board, click);
 }
 
 TEST_F(Moves, Puzzle1PiecesNeverEnterThePictureLessBottomRow) {
@@ -70,7 +71,7 @@ TEST_F(Moves, Puzzle1PiecesNeverEnterThePictureLessBottomRow) {
 }
 
 TEST_F(Moves, LeavingSlot7SetsSlot7MovedInAnyPuzzleButEnteringItDoesNot) {
-    Board board = newGame(2);  // bird 4 in slot 7, the empty in slot 8
+    Board board = newGame(2); // bird 4 in slot 7, the empty in slot 8
     MovePiece(board, 7);
     EXPECT_EQ(Module1::Slot7Moved, Module1::kTrue);
 
@@ -82,7 +83,8 @@ TEST_F(Moves, LeavingSlot7SetsSlot7MovedInAnyPuzzleButEnteringItDoesNot) {
 
 TEST_F(Moves, TheCounterShowsPlainDecimalDigits) {
     Board board = newGame(2);
-    for (int i = 0; i < 5; ++i) play(board, {7, 8});
+    for (int i = 0; i < 5; ++i)
+        play(board, {7, 8});
     EXPECT_EQ(Module1::MoveCount, 10);
     EXPECT_EQ(board.counterText, "10");
 }
@@ -108,4 +110,4 @@ TEST_F(Moves, TheRuleLeavesCheckingForAnActiveGameToTheWindow) {
     EXPECT_EQ(Module1::MoveCount, 1);
 }
 
-}  // namespace
+} // namespace

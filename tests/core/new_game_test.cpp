@@ -16,7 +16,7 @@ TEST_F(NewGame, LaysOutThePuzzleAndShowsOnlySlotsWithAPicture) {
         {2, {7, 5, 6, 8, 3, 2, 4, 9, 1}, {true, true, true, true, true, true, true, true, true}},
         {3, {2, 4, 8, 1, 7, 6, 5, 9, 3}, {true, true, true, true, true, true, true, true, true}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.puzzle);
         const Board board = newGame(c.puzzle);
         EXPECT_EQ(sourcesOf(board), c.layout);
@@ -80,4 +80,4 @@ TEST_F(NewGame, AnyOtherPuzzleNumberLeavesEverySlotHiddenAndBlank) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -19,20 +19,21 @@ const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
 class Solutions : public GameTest {
 protected:
     // Searched once per puzzle and rule for the whole test program.
-    static const Clicks& shortest(std::int16_t puzzle, Slot7 slot7 = Slot7::Free) {
+    static const Clicks &shortest(std::int16_t puzzle, Slot7 slot7 = Slot7::Free) {
         static std::map<std::pair<std::int16_t, Slot7>, Clicks> found;
         const auto key = std::make_pair(puzzle, slot7);
-        if (!found.contains(key)) found[key] = solver::shortestSolution(puzzle, slot7).value();
+        if (!found.contains(key))
+            found[key] = solver::shortestSolution(puzzle, slot7).value();
         return found[key];
     }
 
-    static Clicks detour(std::int16_t puzzle, const Clicks& clicks, Slot7 slot7) {
+    static Clicks detour(std::int16_t puzzle, const Clicks &clicks, Slot7 slot7) {
         return solver::withDetour(puzzle, clicks, slot7).value();
     }
 
     // Plays a new game click by click, judging after each move as the window does, and returns
     // the verdict after the last click.
-    static std::optional<Verdict> playThrough(std::int16_t puzzle, const Clicks& clicks) {
+    static std::optional<Verdict> playThrough(std::int16_t puzzle, const Clicks &clicks) {
         Board board = newGame(puzzle);
         for (std::size_t i = 0; i < clicks.size(); ++i) {
             MovePiece(board, clicks[i]);
@@ -105,4 +106,4 @@ TEST_F(Solutions, SearchingLeavesTheGameStateAlone) {
     EXPECT_EQ(Module1::GameActive, Module1::kTrue);
 }
 
-}  // namespace
+} // namespace

@@ -23,19 +23,19 @@ constexpr int kOkButton = IDC_HELP_BUTTON + 4;
 constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 constexpr char kSiteAddress[] = "https://plumaro.example/";
 
-void writeBytes(const fs::path& path, const std::string& bytes) {
+void writeBytes(const fs::path &path, const std::string &bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string readBytes(const fs::path& path) {
+std::string readBytes(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::wstring fromAnsi(const std::string& bytes) {
+std::wstring fromAnsi(const std::string &bytes) {
     std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -45,8 +45,8 @@ std::wstring wholeText(HWND window) {
     SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     text.resize(copied);
     return text;
 }
@@ -79,7 +79,8 @@ std::optional<POINT> closeBoxOf(HWND window) {
     for (int x = outer.right - 1; x > outer.right - 60; --x) {
         DWORD_PTR hit = 0;
         SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
-        if (hit == HTCLOSE) return POINT{x - 3, y};
+        if (hit == HTCLOSE)
+            return POINT{x - 3, y};
     }
     return std::nullopt;
 }
@@ -91,11 +92,11 @@ HCURSOR cursorShown() {
     return info.hCursor;
 }
 
-template <typename Condition>
-bool waitFor(Condition condition, std::chrono::milliseconds timeout = 3s) {
+template <typename Condition> bool waitFor(Condition condition, std::chrono::milliseconds timeout = 3s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         settle(20ms);
     }
     return true;
@@ -112,7 +113,7 @@ protected:
         InstalledCopy() { installProgram(folder.path()); }
     };
 
-    fs::path file(const wchar_t* name) const { return copy_.folder.path() / name; }
+    fs::path file(const wchar_t *name) const { return copy_.folder.path() / name; }
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A').
     HWND openHelp(WORD key) {
@@ -123,7 +124,8 @@ protected:
         HWND help = nullptr;
         waitFor([&] {
             for (HWND window : program_.windows())
-                if (captionOf(window) == kHelpCaption) help = window;
+                if (captionOf(window) == kHelpCaption)
+                    help = window;
             return help && threadInfoOf(help).hwndActive == help;
         });
         settle(50ms);
@@ -142,8 +144,10 @@ protected:
 
     static HelpState state(HWND help) {
         const bool picture = shown(help, IDC_HELP_PICTURE), logo = shown(help, IDC_LOGO), link = shown(help, IDC_URL);
-        if (picture && !logo && !link) return HelpState::Rules;
-        if (!picture && logo && link) return HelpState::About;
+        if (picture && !logo && !link)
+            return HelpState::Rules;
+        if (!picture && logo && link)
+            return HelpState::About;
         return HelpState::Neither;
     }
 
@@ -266,8 +270,8 @@ TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) 
     // ends stay as stored. Activation reads the file again.
     const std::string stored = "  Caf\xE9 \x93rules\x94\r\n\n\xA9 Plumaro  \r\n";
     writeBytes(file(L"default.txt"), stored);
-    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                     nullptr, nullptr, nullptr);
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
     activate(elsewhere);
     activate(help);
     waitFor([&] { return threadInfoOf(help).hwndActive == help; });
@@ -310,8 +314,8 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     const std::string about = readBytes(file(L"tavi.txt"));
 
     // Another program holds the about text open and shares it with no one.
-    HANDLE locker = CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                0, nullptr);
+    HANDLE locker =
+        CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locker, INVALID_HANDLE_VALUE);
     HWND help = openHelp('A');
     ASSERT_NE(help, nullptr);
@@ -340,16 +344,19 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
 }
 
 // The Unix path of a file, as Wine's shell hands it to a Unix program.
-std::wstring unixPathOf(const fs::path& path) {
-    using ToUnix = char*(CDECL*)(const wchar_t*);
+std::wstring unixPathOf(const fs::path &path) {
+    using ToUnix = char *(CDECL *)(const wchar_t *);
     const auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return {};
-    char* unixName = toUnix(path.c_str());
-    if (!unixName) return {};
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return {};
+    char *unixName = toUnix(path.c_str());
+    if (!unixName)
+        return {};
     std::wstring wide(MAX_PATH * 4, L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, unixName, -1, wide.data(),
-                                                             static_cast<int>(wide.size()))) - 1);
+    wide.resize(static_cast<std::size_t>(
+                    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, wide.data(), static_cast<int>(wide.size()))) -
+                1);
     HeapFree(GetProcessHeap(), 0, unixName);
     return wide;
 }
@@ -357,7 +364,7 @@ std::wstring unixPathOf(const fs::path& path) {
 // A registry value, set for a while and then put back as it was.
 class RegistryValue {
 public:
-    RegistryValue(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value)
+    RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value)
         : root_(root), key_(key), name_(name) {
         DWORD size = 0;
         had_ = RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, nullptr, &size) == ERROR_SUCCESS;
@@ -375,14 +382,14 @@ public:
             RegDeleteKeyValueW(root_, key_, name_);
         }
     }
-    RegistryValue(const RegistryValue&) = delete;
-    RegistryValue& operator=(const RegistryValue&) = delete;
+    RegistryValue(const RegistryValue &) = delete;
+    RegistryValue &operator=(const RegistryValue &) = delete;
     explicit operator bool() const { return set_; }
 
 private:
     HKEY root_;
-    const wchar_t* key_;
-    const wchar_t* name_;
+    const wchar_t *key_;
+    const wchar_t *name_;
     bool had_ = false;
     bool set_ = false;
     std::vector<wchar_t> old_;
@@ -393,7 +400,8 @@ using HelpLink = HelpMenu;
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     ASSERT_NE(board_, nullptr);
     const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    if (browser.empty()) GTEST_SKIP() << "the stand-in browser needs Wine's shell";
+    if (browser.empty())
+        GTEST_SKIP() << "the stand-in browser needs Wine's shell";
     const fs::path opened = buildFolder() / L"opened-addresses.txt";
     fs::remove(opened);
     RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
@@ -423,7 +431,8 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     HDC screen = GetDC(nullptr);
     int blue = 0;
     for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) blue += GetPixel(screen, x, y) == RGB(0, 0, 255);
+        for (int x = area.left; x < area.right; ++x)
+            blue += GetPixel(screen, x, y) == RGB(0, 0, 255);
     ReleaseDC(nullptr, screen);
     EXPECT_GT(blue, 50);
 
@@ -466,7 +475,8 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     HWND message = nullptr;
     waitFor([&] {
         for (HWND window : program_.windows())
-            if (window != help && window != board_ && captionOf(window) == L"Plumaro") message = window;
+            if (window != help && window != board_ && captionOf(window) == L"Plumaro")
+                message = window;
         return message != nullptr;
     });
     ASSERT_NE(message, nullptr);
@@ -475,7 +485,8 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     for (HWND child = GetWindow(message, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[16] = {};
         GetClassNameW(child, name, 16);
-        if (lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(child)) buttons.push_back(GetDlgCtrlID(child));
+        if (lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(child))
+            buttons.push_back(GetDlgCtrlID(child));
     }
     EXPECT_EQ(buttons, std::vector<int>{IDOK});
 

@@ -15,25 +15,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void writeBytes(const fs::path& path, const std::string& bytes) {
+void writeBytes(const fs::path &path, const std::string &bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string readBytes(const fs::path& path) {
+std::string readBytes(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Bytes below 128 are the same characters in every ANSI code page.
-std::wstring widened(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+std::wstring widened(const std::string &ascii) { return {ascii.begin(), ascii.end()}; }
 
-FILETIME lastWriteTime(const fs::path& path) {
+FILETIME lastWriteTime(const fs::path &path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
     return data.ftLastWriteTime;
 }
 
-bool operator==(const FILETIME& a, const FILETIME& b) {
+bool operator==(const FILETIME &a, const FILETIME &b) {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
 }
 
@@ -54,7 +54,8 @@ TEST_F(HelpTextContent, IsShownExactlyAsStored) {
 
 TEST_F(HelpTextContent, BytesAbove127AreCharactersOfTheAnsiCodePage) {
     std::string stored = "Caf\xE9 \x80\x35 \x93quoted\x94 \xA9 Plumaro\r\n";
-    for (int byte = 128; byte < 256; ++byte) stored += static_cast<char>(byte);
+    for (int byte = 128; byte < 256; ++byte)
+        stored += static_cast<char>(byte);
     writeBytes(file_, stored);
 
     const std::wstring text = ReadTextFile(file_.wstring());
@@ -63,8 +64,9 @@ TEST_F(HelpTextContent, BytesAbove127AreCharactersOfTheAnsiCodePage) {
         EXPECT_EQ(text.substr(0, start.size()), start);
     }
     std::wstring expected(stored.size(), L'\0');
-    expected.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, stored.data(), static_cast<int>(stored.size()), expected.data(), static_cast<int>(expected.size()))));
+    expected.resize(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, stored.data(), static_cast<int>(stored.size()),
+                                                     expected.data(), static_cast<int>(expected.size()))));
     EXPECT_EQ(text, expected);
 }
 
@@ -130,8 +132,8 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     CloseHandle(reader);
 
     // An editor that writes it and lets others read.
-    HANDLE editor = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                0, nullptr);
+    HANDLE editor =
+        CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(editor, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
     CloseHandle(editor);

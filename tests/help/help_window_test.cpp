@@ -24,7 +24,7 @@ constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 void expectPlacement(HWND control, int left, int top, int width, int height) {
     RECT rect{};
     GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT *>(&rect), 2);
     EXPECT_EQ(rect.left, left);
     EXPECT_EQ(rect.top, top);
     EXPECT_EQ(rect.right - rect.left, width);
@@ -43,18 +43,20 @@ public:
             closed_ = true;
         });
         for (int tries = 0; tries < 250 && !(dialog_ && active()); ++tries) {
-            if (threadId_) dialog_ = FindWindowW(L"#32770", kCaption);
+            if (threadId_)
+                dialog_ = FindWindowW(L"#32770", kCaption);
             settle(20ms);
         }
     }
 
     ~ShownHelpWindow() {
-        if (!closed_ && dialog_) PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+        if (!closed_ && dialog_)
+            PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
         ui_.join();
     }
 
-    ShownHelpWindow(const ShownHelpWindow&) = delete;
-    ShownHelpWindow& operator=(const ShownHelpWindow&) = delete;
+    ShownHelpWindow(const ShownHelpWindow &) = delete;
+    ShownHelpWindow &operator=(const ShownHelpWindow &) = delete;
 
     HWND dialog() const { return dialog_; }
     HWND control(int id) const { return GetDlgItem(dialog_, id); }

@@ -13,14 +13,15 @@ namespace {
 
 // Runs `inspect` on the result window once it is up, then closes it with
 // the command (IDOK or IDCANCEL), all from inside its modal loop.
-void showAndInspect(const Verdict& verdict, const std::function<void(HWND)>& inspect, int closeWith = IDOK) {
-    static const std::function<void(HWND)>* pending = nullptr;
+void showAndInspect(const Verdict &verdict, const std::function<void(HWND)> &inspect, int closeWith = IDOK) {
+    static const std::function<void(HWND)> *pending = nullptr;
     static int command = IDOK;
     pending = &inspect;
     command = closeWith;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         HWND dialog = GetActiveWindow();
-        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog)) return;
+        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog))
+            return;
         KillTimer(nullptr, id);
         (*pending)(dialog);
         SendMessageW(dialog, WM_COMMAND, command, 0);
@@ -32,7 +33,8 @@ void showAndInspect(const Verdict& verdict, const std::function<void(HWND)>& ins
 std::vector<int> visiblePictures(HWND dialog) {
     std::vector<int> visible;
     for (int picture = 1; picture <= 4; ++picture)
-        if (IsWindowVisible(GetDlgItem(dialog, IDC_IMAGE1 + picture - 1))) visible.push_back(picture);
+        if (IsWindowVisible(GetDlgItem(dialog, IDC_IMAGE1 + picture - 1)))
+            visible.push_back(picture);
     return visible;
 }
 
@@ -53,7 +55,7 @@ TEST_F(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
                                 {"WELL DONE", ResultPicture::Image3},
                                 {"GOOD TRY", ResultPicture::Image4},
                                 {"WELL DONE", ResultPicture::Image1}}; // after Image4: nothing of it left
-    for (const Verdict& verdict : verdicts) {
+    for (const Verdict &verdict : verdicts) {
         bool inspected = false;
         showAndInspect(verdict, [&](HWND dialog) {
             inspected = true;
@@ -86,9 +88,12 @@ TEST_F(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
         for (int y = 96; y < 115; ++y) {
             for (int x = 30; x < 146; ++x) {
                 const COLORREF pixel = GetPixel(dc, x, y);
-                if (pixel == RGB(192, 0, 0)) ++red;
-                else if (pixel == RGB(255, 255, 255)) ++white;
-                else ++other;
+                if (pixel == RGB(192, 0, 0))
+                    ++red;
+                else if (pixel == RGB(255, 255, 255))
+                    ++white;
+                else
+                    ++other;
             }
         }
         ReleaseDC(dialog, dc);
@@ -99,7 +104,8 @@ TEST_F(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
 
 TEST_F(ResultWindowTest, EscapeClosesItToo) {
     bool inspected = false;
-    showAndInspect({"GOOD TRY", ResultPicture::Image4}, [&](HWND) { inspected = true; }, IDCANCEL);
+    showAndInspect(
+        {"GOOD TRY", ResultPicture::Image4}, [&](HWND) { inspected = true; }, IDCANCEL);
     EXPECT_TRUE(inspected); // and showResultWindow returned
 }
 

@@ -12,7 +12,7 @@ namespace plumaro::testing {
 
 fs::path buildFolder() { return fs::path(programFolder()); }
 
-TempFolder::TempFolder(const std::wstring& name) {
+TempFolder::TempFolder(const std::wstring &name) {
     wchar_t unique[32];
     wsprintfW(unique, L"-%lu-%lu", GetCurrentProcessId(), GetTickCount());
     static int counter = 0;
@@ -23,27 +23,28 @@ TempFolder::TempFolder(const std::wstring& name) {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     // Read-only files and folders made by a test must not keep the folder.
-    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
+    for (const auto &entry : fs::recursive_directory_iterator(path_, ignored))
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(path_, ignored);
 }
 
-void installProgram(const fs::path& folder) {
+void installProgram(const fs::path &folder) {
     const fs::path from = buildFolder();
     fs::create_directories(folder / L"SOUND");
     fs::copy_file(from / L"plumaro.exe", folder / L"plumaro.exe", fs::copy_options::overwrite_existing);
     fs::copy(from / L"SOUND", folder / L"SOUND", fs::copy_options::overwrite_existing | fs::copy_options::recursive);
-    for (const wchar_t* text : {L"default.txt", L"tavi.txt"})
-        if (fs::exists(from / text)) fs::copy_file(from / text, folder / text, fs::copy_options::overwrite_existing);
+    for (const wchar_t *text : {L"default.txt", L"tavi.txt"})
+        if (fs::exists(from / text))
+            fs::copy_file(from / text, folder / text, fs::copy_options::overwrite_existing);
 }
 
-RunningProgram::RunningProgram(const fs::path& exe) {
+RunningProgram::RunningProgram(const fs::path &exe) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        exe.parent_path().c_str(), &startup, &process_))
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, exe.parent_path().c_str(),
+                        &startup, &process_))
         throw std::runtime_error("cannot start " + exe.string());
     WaitForInputIdle(process_.hProcess, 5000);
 }
@@ -64,31 +65,34 @@ std::vector<HWND> RunningProgram::windows() const {
     } search{process_.dwProcessId, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(data);
+            auto &search = *reinterpret_cast<Search *>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == search.processId && IsWindowVisible(window)) search.found.push_back(window);
+            if (owner == search.processId && IsWindowVisible(window))
+                search.found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND RunningProgram::waitForWindow(const std::wstring& className, std::chrono::milliseconds timeout) const {
+HWND RunningProgram::waitForWindow(const std::wstring &className, std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
         for (HWND window : windows()) {
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
-            if (className == name) return window;
+            if (className == name)
+                return window;
         }
         settle(20ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return nullptr;
 }
 
-bool RunningProgram::waitForExit(DWORD& exitCode, std::chrono::milliseconds timeout) const {
-    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
+bool RunningProgram::waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout) const {
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+        return false;
     return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
 }
 
@@ -104,7 +108,7 @@ HWND control(HWND parent, int id) { return GetDlgItem(parent, id); }
 RECT clientRectOnScreen(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT *>(&rect), 2);
     return rect;
 }
 

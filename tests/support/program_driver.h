@@ -20,11 +20,11 @@ std::filesystem::path buildFolder();
 // object goes away.
 class TempFolder {
 public:
-    explicit TempFolder(const std::wstring& name = L"plumaro-test");
+    explicit TempFolder(const std::wstring &name = L"plumaro-test");
     ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::filesystem::path &path() const { return path_; }
 
 private:
     std::filesystem::path path_;
@@ -32,27 +32,27 @@ private:
 
 // Copies plumaro.exe with its run-time files into folder, as an installed
 // copy the test may change.
-void installProgram(const std::filesystem::path& folder);
+void installProgram(const std::filesystem::path &folder);
 
 // One running plumaro.exe. The destructor ends it if it still runs, so no
 // test leaves a process behind.
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::filesystem::path& exe = buildFolder() / L"plumaro.exe");
+    explicit RunningProgram(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe");
     ~RunningProgram();
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
+    RunningProgram(const RunningProgram &) = delete;
+    RunningProgram &operator=(const RunningProgram &) = delete;
 
     DWORD processId() const { return process_.dwProcessId; }
 
     // The first visible top-level window of this process with the class
     // name (e.g. L"#32770" for a message box), waiting up to timeout.
-    HWND waitForWindow(const std::wstring& className, std::chrono::milliseconds timeout = 5s) const;
+    HWND waitForWindow(const std::wstring &className, std::chrono::milliseconds timeout = 5s) const;
     // Every visible top-level window of this process.
     std::vector<HWND> windows() const;
 
     // Waits for the process to end; true with its exit code if it did.
-    bool waitForExit(DWORD& exitCode, std::chrono::milliseconds timeout = 5s) const;
+    bool waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout = 5s) const;
 
 private:
     PROCESS_INFORMATION process_{};
@@ -83,8 +83,8 @@ class LogPixelsSetting {
 public:
     explicit LogPixelsSetting(DWORD dpi);
     ~LogPixelsSetting();
-    LogPixelsSetting(const LogPixelsSetting&) = delete;
-    LogPixelsSetting& operator=(const LogPixelsSetting&) = delete;
+    LogPixelsSetting(const LogPixelsSetting &) = delete;
+    LogPixelsSetting &operator=(const LogPixelsSetting &) = delete;
 
 private:
     bool hadValue_ = false;

@@ -14,7 +14,7 @@ using namespace plumaro::testing;
 namespace {
 
 // Saves what the screen shows inside the rectangle as a 24-bit BMP file.
-bool saveScreenArea(const RECT& area, const std::filesystem::path& file) {
+bool saveScreenArea(const RECT &area, const std::filesystem::path &file) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -24,7 +24,7 @@ bool saveScreenArea(const RECT& area, const std::filesystem::path& file) {
     info.bmiHeader.biHeight = height; // bottom-up, as BMP files store rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
-    void* pixels = nullptr;
+    void *pixels = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
@@ -36,9 +36,9 @@ bool saveScreenArea(const RECT& area, const std::filesystem::path& file) {
     header.bfOffBits = sizeof header + sizeof info.bmiHeader;
     header.bfSize = header.bfOffBits + stride * height;
     std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(pixels), stride * height);
+    out.write(reinterpret_cast<const char *>(&header), sizeof header);
+    out.write(reinterpret_cast<const char *>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char *>(pixels), stride * height);
 
     SelectObject(memory, previous);
     DeleteObject(bitmap);
@@ -61,7 +61,7 @@ RECT unionOf(RECT a, RECT b) {
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t **argv) {
     if (argc != 2) {
         std::fputs("usage: take_screenshots OUTPUT_FOLDER\n", stderr);
         return 2;
@@ -69,7 +69,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::filesystem::path output = argv[1];
 
     BoardPlayer player;
-    if (!player.board()) return 1;
+    if (!player.board())
+        return 1;
     moveMouseTo({5, 5});
     settle(500ms);
     saveScreenArea(windowArea(player.board()), output / L"board-start.bmp");
@@ -81,12 +82,15 @@ int wmain(int argc, wchar_t** argv) {
     saveScreenArea(windowArea(player.board()), output / L"board-game.bmp");
 
     const auto clicks = solver::shortestSolution(3, solver::Slot7::Stays);
-    if (!clicks) return 1;
+    if (!clicks)
+        return 1;
     player.choosePuzzle(3);
     player.clickSlots(*clicks);
     HWND result = nullptr;
-    for (int tries = 0; tries < 100 && !result; ++tries, settle(20ms)) result = player.resultWindow();
-    if (!result) return 1;
+    for (int tries = 0; tries < 100 && !result; ++tries, settle(20ms))
+        result = player.resultWindow();
+    if (!result)
+        return 1;
     moveMouseTo({5, 5});
     settle(500ms);
     saveScreenArea(unionOf(windowArea(player.board()), windowArea(result)), output / L"result.bmp");
