@@ -168,6 +168,7 @@ bool BoardWindow::createControls() {
 
 bool BoardWindow::Form_Load(int &exitCode) {
     applyPlacement(window_, placementFor(window_, kClientWidth, kClientHeight, true));
+    ensureClientSize(window_, kClientWidth, kClientHeight);
 
     splashShown_ = true;
     for (int i = 1; i <= Board::kSlotCount; ++i) {

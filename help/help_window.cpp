@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -201,20 +200,8 @@ void HelpWindow::placeWindow() {
 
     // The sizing allows for a standard caption and a menu bar; this tool
     // window has a small caption and no menu bar, so what it leaves for the
-    // client area depends on the system's metrics. Grow the window by any
-    // shortfall, still centred.
-    RECT client{};
-    GetClientRect(dialog_, &client);
-    const int wider = std::max(0L, kLeastClient.cx - client.right);
-    const int taller = std::max(0L, kLeastClient.cy - client.bottom);
-    if (wider == 0 && taller == 0)
-        return;
-    RECT outer{};
-    GetWindowRect(dialog_, &outer);
-    const int width = outer.right - outer.left + wider;
-    const int height = outer.bottom - outer.top + taller;
-    SetWindowPos(dialog_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // client area depends on the system's metrics.
+    ensureClientSize(dialog_, kLeastClient.cx, kLeastClient.cy);
 }
 
 // Runs each time the window becomes active: every showing starts from the

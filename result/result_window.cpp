@@ -91,6 +91,7 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ResultWindow::Form_Load() {
     applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, false));
+    ensureClientSize(dialog_, kClientWidth, kClientHeight);
 
     const Resolution resolution = resolutionOf(dialog_);
     HWND label = GetDlgItem(dialog_, IDC_MESSAGE);

@@ -1,6 +1,7 @@
 // Sizing and centring a window from the client size it needs.
 #include "win32/window_sizing.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace plumaro {
@@ -42,6 +43,21 @@ void applyPlacement(HWND window, const TwipsPlacement &placement) {
     const auto toPixelsY = [&](float twips) { return static_cast<int>(std::lround(twips * resolution.y / 1440.0)); };
     SetWindowPos(window, nullptr, toPixelsX(placement.left), toPixelsY(placement.top), toPixelsX(placement.width),
                  toPixelsY(placement.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ensureClientSize(HWND window, int minWidth, int minHeight) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int wider = std::max(0, minWidth - static_cast<int>(client.right));
+    const int taller = std::max(0, minHeight - static_cast<int>(client.bottom));
+    if (wider == 0 && taller == 0)
+        return;
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int width = outer.right - outer.left + wider;
+    const int height = outer.bottom - outer.top + taller;
+    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace plumaro

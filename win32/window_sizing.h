@@ -33,4 +33,10 @@ Resolution resolutionOf(HWND window);
 // at the window's resolution.
 void applyPlacement(HWND window, const TwipsPlacement &placement);
 
+// Grows the window, keeping it centred on the screen, by whatever its client
+// area falls short of minWidth x minHeight. The placement above assumes a
+// standard caption and a one-line menu bar, which a window's real frame need
+// not have (a tool window's small caption, a menu bar that wraps).
+void ensureClientSize(HWND window, int minWidth, int minHeight);
+
 } // namespace plumaro
