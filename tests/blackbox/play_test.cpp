@@ -102,22 +102,16 @@ TEST_F(Playing, ANewGameMidGameRestoresTheStart) {
 
 TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
     player.choosePuzzle(2);
-    const auto cursorAt = [](POINT point) {
-        moveMouseTo({point.x + 5, point.y});
-        moveMouseTo(point);
-        CURSORINFO info{};
-        info.cbSize = sizeof info;
-        GetCursorInfo(&info);
-        return info.hCursor;
-    };
-    const HCURSOR background = cursorAt(player.backgroundPoint());
-    const HCURSOR bird = cursorAt(player.slotCentre(5));
-    const HCURSOR otherBird = cursorAt(player.slotCentre(1));
-    const HCURSOR empty = cursorAt(player.slotCentre(8));
-    EXPECT_NE(bird, background);
-    EXPECT_EQ(otherBird, bird);
-    EXPECT_EQ(empty, background);
-    EXPECT_NE(empty, bird);
+    moveMouseTo(player.backgroundPoint());
+    settle(100ms);
+    const HCURSOR background = cursorShown();
+    moveMouseTo(player.slotCentre(5));
+    ASSERT_TRUE(waitFor([&] { return cursorShown() != background; })) << "no hand over a bird";
+    const HCURSOR hand = cursorShown();
+    moveMouseTo(player.slotCentre(8));
+    EXPECT_TRUE(waitFor([&] { return cursorShown() == background; })) << "the hand over the empty slot";
+    moveMouseTo(player.slotCentre(1));
+    EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over another bird";
 }
 
 struct Game {

@@ -85,23 +85,6 @@ std::optional<POINT> closeBoxOf(HWND window) {
     return std::nullopt;
 }
 
-HCURSOR cursorShown() {
-    CURSORINFO info{};
-    info.cbSize = sizeof info;
-    GetCursorInfo(&info);
-    return info.hCursor;
-}
-
-template <typename Condition> bool waitFor(Condition condition, std::chrono::milliseconds timeout = 3s) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        settle(20ms);
-    }
-    return true;
-}
-
 enum class HelpState { Rules, About, Neither };
 
 // A copy of plumaro.exe with its run-time files in a folder of its own, so
@@ -412,18 +395,19 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     const RECT boardClient = clientRectOnScreen(board_);
     const POINT background{boardClient.left + 40, boardClient.top + 440};
     moveMouseTo(background);
+    settle(100ms);
+    const HCURSOR arrow = cursorShown();
     moveMouseTo(slotCentre(1));
+    ASSERT_TRUE(waitFor([&] { return cursorShown() != arrow; }));
     const HCURSOR hand = cursorShown();
-    moveMouseTo(background);
-    ASSERT_NE(cursorShown(), hand);
 
     HWND help = openHelp('A');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_URL);
     moveMouseTo(centreOf(link));
-    EXPECT_EQ(cursorShown(), hand);
+    EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over the link";
     moveMouseTo(centreOf(control(help, kOkButton)));
-    EXPECT_NE(cursorShown(), hand);
+    EXPECT_TRUE(waitFor([&] { return cursorShown() != hand; })) << "the hand stays off the link";
 
     // Blue text, as a link.
     RECT area{};

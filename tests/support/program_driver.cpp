@@ -132,9 +132,13 @@ void sendMouse(DWORD buttonFlags) {
 
 void moveMouseTo(POINT screenPoint) {
     // SetCursorPos moves the X pointer too; SendInput alone moves only Wine's
-    // idea of it, which the next X pointer event puts back where it was.
-    pointerTarget = screenPoint;
+    // idea of it, which the next X pointer event puts back where it was. The
+    // pixel's detour makes sure the program sees a move, even when the
+    // pointer already stands on the point.
     SetCursorPos(screenPoint.x, screenPoint.y);
+    pointerTarget = {screenPoint.x + 1, screenPoint.y};
+    sendMouse(0);
+    pointerTarget = screenPoint;
     sendMouse(0);
     settle(30ms);
 }
@@ -167,6 +171,13 @@ void pressKey(WORD virtualKey) {
 void activate(HWND window) {
     SetForegroundWindow(window);
     settle(50ms);
+}
+
+HCURSOR cursorShown() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
 }
 
 void settle(std::chrono::milliseconds time) {

@@ -77,6 +77,20 @@ void activate(HWND window);
 // to react.
 void settle(std::chrono::milliseconds time = 100ms);
 
+// Waits until the condition holds, settling in between; false on timeout.
+template <typename Condition> bool waitFor(Condition condition, std::chrono::milliseconds timeout = 3s) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        settle(20ms);
+    }
+    return true;
+}
+
+// The pointer the screen shows now, whichever process set it.
+HCURSOR cursorShown();
+
 // Sets the logical resolution that the next started program sees, and puts
 // the old setting back when the object goes away.
 class LogPixelsSetting {
