@@ -21,6 +21,12 @@ inline void PrintTo(const Verdict &verdict, std::ostream *out) {
     *out << verdict.message << " / Image" << static_cast<int>(verdict.picture) + 1;
 }
 
+// The verdicts the rules hand out.
+inline const Verdict kWellDone1{"WELL DONE", ResultPicture::Image1};
+inline const Verdict kWellDone3{"WELL DONE", ResultPicture::Image3};
+inline const Verdict kGoodTry2{"GOOD TRY", ResultPicture::Image2};
+inline const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
+
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -9,11 +9,6 @@ constexpr Sources kGoal1{1, 3, 5, 4, 9, 2, 0, 0, 0};
 constexpr Sources kGoal2{1, 2, 3, 4, 5, 6, 7, 8, 9};
 constexpr Sources kGoal3{3, 2, 1, 4, 9, 8, 5, 6, 7};
 
-const Verdict kWellDone1{"WELL DONE", ResultPicture::Image1};
-const Verdict kWellDone3{"WELL DONE", ResultPicture::Image3};
-const Verdict kGoodTry2{"GOOD TRY", ResultPicture::Image2};
-const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
-
 class Goals : public GameTest {
 protected:
     // Judges the board as if it were reached in a par-or-above number of moves.

@@ -11,11 +11,6 @@ namespace {
 using solver::Clicks;
 using solver::Slot7;
 
-const Verdict kWellDone1{"WELL DONE", ResultPicture::Image1};
-const Verdict kWellDone3{"WELL DONE", ResultPicture::Image3};
-const Verdict kGoodTry2{"GOOD TRY", ResultPicture::Image2};
-const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
-
 class Solutions : public GameTest {
 protected:
     // Searched once per puzzle and rule for the whole test program.
