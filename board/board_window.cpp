@@ -246,6 +246,10 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
     case WM_SETCURSOR:
+        // Only for the pointer resting on the slot itself: while a modal
+        // window disables the board, the system's own handling applies.
+        if (LOWORD(lParam) != HTCLIENT)
+            break;
         SetCursor(showsBird(index) ? hand_ : LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_ERASEBKGND:
