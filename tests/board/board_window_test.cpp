@@ -6,6 +6,7 @@
 #include "app/resource.h"
 #include "board/board_window.h"
 #include "core/module1.h"
+#include "tests/support/program_driver.h"
 
 namespace plumaro {
 namespace {
@@ -33,12 +34,6 @@ protected:
     }
 
     HWND slot(int index) const { return GetDlgItem(board, IDC_SLOT1 + index - 1); }
-
-    std::wstring text(HWND window) const {
-        wchar_t buffer[64] = {};
-        GetWindowTextW(window, buffer, 64);
-        return buffer;
-    }
 
     RECT placeInClient(HWND control) const {
         RECT rect{};
@@ -95,13 +90,13 @@ TEST_F(BoardWindowTest, ClicksMoveBirdsOnlyWhileAGameRuns) {
     choose(IDM_PUZZLE1);
     EXPECT_EQ(Module1::GameActive, Module1::kTrue);
     click(1);
-    EXPECT_EQ(text(slot(1)), L"Empty");
-    EXPECT_EQ(text(slot(2)), L"Bird 1");
-    EXPECT_EQ(text(GetDlgItem(board, IDC_MOVES)), L"1");
+    EXPECT_EQ(testing::windowText(slot(1)), L"Empty");
+    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
+    EXPECT_EQ(testing::windowText(GetDlgItem(board, IDC_MOVES)), L"1");
 
     Module1::GameActive = Module1::kFalse;
     click(2);
-    EXPECT_EQ(text(slot(2)), L"Bird 1");
+    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
 }
 
 TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
@@ -110,7 +105,7 @@ TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
     SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 39)); // onto the next slot
     SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(39, 39)); // and back
     SendMessageW(slot(1), WM_LBUTTONUP, 0, MAKELPARAM(39, 39));
-    EXPECT_EQ(text(slot(1)), L"Bird 1");
+    EXPECT_EQ(testing::windowText(slot(1)), L"Bird 1");
     EXPECT_EQ(Module1::MoveCount, 0);
 }
 

@@ -39,24 +39,6 @@ std::wstring fromAnsi(const std::string &bytes) {
     return text;
 }
 
-// The whole text of another process's window, however long.
-std::wstring wholeText(HWND window) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
-                        &copied);
-    text.resize(copied);
-    return text;
-}
-
-std::wstring captionOf(HWND window) {
-    wchar_t caption[128] = {};
-    GetWindowTextW(window, caption, 128);
-    return caption;
-}
-
 GUITHREADINFO threadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -107,7 +89,7 @@ protected:
         HWND help = nullptr;
         waitFor([&] {
             for (HWND window : program_.windows())
-                if (captionOf(window) == kHelpCaption)
+                if (windowText(window) == kHelpCaption)
                     help = window;
             return help && threadInfoOf(help).hwndActive == help;
         });
@@ -121,7 +103,7 @@ protected:
         waitFor([&] { return !IsWindow(help); });
     }
 
-    static std::wstring text(HWND help) { return wholeText(control(help, IDC_HELP_TEXT)); }
+    static std::wstring text(HWND help) { return windowText(control(help, IDC_HELP_TEXT)); }
     static bool shown(HWND help, int id) { return IsWindowVisible(control(help, id)) != FALSE; }
     static HWND focus(HWND help) { return threadInfoOf(help).hwndFocus; }
 
@@ -459,7 +441,7 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     HWND message = nullptr;
     waitFor([&] {
         for (HWND window : program_.windows())
-            if (window != help && window != board_ && captionOf(window) == L"Plumaro")
+            if (window != help && window != board_ && windowText(window) == L"Plumaro")
                 message = window;
         return message != nullptr;
     });

@@ -7,6 +7,7 @@
 
 #include "app/resource.h"
 #include "result/result_window.h"
+#include "tests/support/program_driver.h"
 
 namespace plumaro {
 namespace {
@@ -38,12 +39,6 @@ std::vector<int> visiblePictures(HWND dialog) {
     return visible;
 }
 
-std::wstring text(HWND window) {
-    wchar_t buffer[64] = {};
-    GetWindowTextW(window, buffer, 64);
-    return buffer;
-}
-
 class ResultWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
@@ -59,8 +54,8 @@ TEST_F(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
         bool inspected = false;
         showAndInspect(verdict, [&](HWND dialog) {
             inspected = true;
-            EXPECT_EQ(text(dialog), L"Plumaro Puzzles");
-            EXPECT_EQ(text(GetDlgItem(dialog, IDC_MESSAGE)),
+            EXPECT_EQ(testing::windowText(dialog), L"Plumaro Puzzles");
+            EXPECT_EQ(testing::windowText(GetDlgItem(dialog, IDC_MESSAGE)),
                       std::wstring(verdict.message.begin(), verdict.message.end()));
             EXPECT_EQ(visiblePictures(dialog), std::vector<int>{static_cast<int>(verdict.picture) + 1});
         });

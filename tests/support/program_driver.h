@@ -58,7 +58,8 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// Text of a window of any process (works for STATIC and EDIT controls).
+// The whole text of a window of any process, however long (works for
+// captions and for STATIC and EDIT controls).
 std::wstring windowText(HWND window);
 // The child control with the id, or nullptr.
 HWND control(HWND parent, int id);
