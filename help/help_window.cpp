@@ -13,6 +13,7 @@
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
+#include "win32/picture_control.h"
 #include "win32/program_folder.h"
 #include "win32/window_sizing.h"
 
@@ -83,8 +84,8 @@ private:
     HWND img_help = nullptr;
     HWND img_logo = nullptr;
     HWND lbl_url = nullptr;
-    UniqueBitmap rulesPicture_;
-    UniqueBitmap logoPicture_;
+    PictureControl rulesPicture_;
+    PictureControl logoPicture_;
     UniqueFont linkFont_;
     HCURSOR hand_ = nullptr;
 };
@@ -150,6 +151,10 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
+    case WM_DESTROY:
+        rulesPicture_.takeBack();
+        logoPicture_.takeBack();
+        return FALSE;
     }
     return FALSE;
 }
@@ -165,14 +170,12 @@ bool HelpWindow::Form_Load() {
     // No limit but the file's length.
     SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
 
-    rulesPicture_.reset(
-        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_RULES), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    logoPicture_.reset(
-        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    if (!rulesPicture_ || !logoPicture_)
+    const auto loadBitmap = [this](int id) {
+        return UniqueBitmap(
+            static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    };
+    if (!rulesPicture_.show(img_help, loadBitmap(IDB_RULES)) || !logoPicture_.show(img_logo, loadBitmap(IDB_LOGO)))
         return false;
-    SendMessageW(img_help, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(rulesPicture_.get()));
-    SendMessageW(img_logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logoPicture_.get()));
 
     // A picture control takes the size of its picture: size it afterwards.
     const Resolution resolution = resolutionOf(dialog_);
