@@ -68,6 +68,7 @@ private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool Form_Load();
     void placeWindow();
+    bool becomesOwnActiveWindow(HWND previous) const;
     void Form_Activate();
     void btn_help_Click(std::int16_t index);
     void lbl_url_Click();
@@ -88,6 +89,7 @@ private:
     PictureControl logoPicture_;
     UniqueFont linkFont_;
     HCURSOR hand_ = nullptr;
+    bool shown_ = false; // the activation step has run since the window was created
 };
 
 INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -106,15 +108,11 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             EndDialog(dialog_, -1);
         return FALSE; // the activation step gives the focus to "OK"
     case WM_ACTIVATE: {
-        if (LOWORD(wParam) == WA_INACTIVE)
-            return FALSE; // the dialog manager remembers the focus
-        // Closing one of this window's own message boxes gives the window
-        // back its activation; that is no new showing, and it keeps its state.
-        const HWND previous = reinterpret_cast<HWND>(lParam);
-        if (previous && GetWindow(previous, GW_OWNER) == dialog_)
-            return FALSE;
+        if (LOWORD(wParam) == WA_INACTIVE || !becomesOwnActiveWindow(reinterpret_cast<HWND>(lParam)))
+            return FALSE; // the dialog manager puts the focus back where it was
         Form_Activate();
-        return TRUE; // else the dialog manager moves the focus back where it was
+        shown_ = true;
+        return TRUE;
     }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == lbl_url && LOWORD(lParam) == HTCLIENT) {
@@ -207,8 +205,22 @@ void HelpWindow::placeWindow() {
     ensureClientSize(dialog_, kLeastClient.cx, kLeastClient.cy);
 }
 
-// Runs each time the window becomes active: every showing starts from the
-// state the Help menu chose, with the file read afresh.
+// Whether an activation makes this window the program's own active window:
+// its first showing, or a window of the program that stood over it having
+// closed. Coming back from another program (the previous window is unknown
+// or another thread's) changes nothing, and neither does closing one of this
+// window's own message boxes: the window stays as the player left it.
+bool HelpWindow::becomesOwnActiveWindow(HWND previous) const {
+    if (!shown_)
+        return true;
+    if (!previous || GetWindowThreadProcessId(previous, nullptr) != GetCurrentThreadId())
+        return false;
+    return GetWindow(previous, GW_OWNER) != dialog_;
+}
+
+// Runs each time the window becomes the program's own active window: every
+// showing starts from the state the Help menu chose, with the file read
+// afresh.
 void HelpWindow::Form_Activate() {
     SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(btn_help(kOkButton)), TRUE);
     switch (Module1::HelpMode) {

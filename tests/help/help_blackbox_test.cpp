@@ -220,6 +220,34 @@ TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
     EXPECT_EQ(after[9], L"2");
 }
 
+TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    press(help, kRulesButton); // the page the menu did not choose, and the focus on its button
+    HWND box = control(help, IDC_HELP_TEXT);
+    SendMessageW(box, EM_LINESCROLL, 0, 5);
+    const auto firstLine = [&] { return SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0); };
+    ASSERT_GT(firstLine(), 0);
+    const LRESULT scrolled = firstLine();
+
+    // Another program takes the foreground, then the player comes back.
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+    activate(elsewhere);
+    ASSERT_TRUE(waitFor([&] { return threadInfoOf(help).hwndActive != help; }));
+    activate(help);
+    EXPECT_TRUE(waitFor([&] { return threadInfoOf(help).hwndActive == help; }));
+    settle(100ms);
+    DestroyWindow(elsewhere);
+
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    EXPECT_EQ(firstLine(), scrolled);
+    EXPECT_EQ(focus(help), control(help, kRulesButton));
+    closeWithKey(help, VK_ESCAPE);
+}
+
 using HelpFiles = HelpMenu;
 
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
@@ -232,16 +260,12 @@ TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) 
     EXPECT_EQ(fs::file_size(file(L"default.txt")), 0u);
 
     // Bytes above 127 are characters of the ANSI code page; blanks and line
-    // ends stay as stored. Activation reads the file again.
+    // ends stay as stored. The next showing reads the file again.
     const std::string stored = "  Caf\xE9 \x93rules\x94\r\n\n\xA9 Plumaro  \r\n";
     writeBytes(file(L"default.txt"), stored);
-    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
-                                     nullptr, nullptr);
-    activate(elsewhere);
-    activate(help);
-    waitFor([&] { return threadInfoOf(help).hwndActive == help; });
-    settle(50ms);
-    DestroyWindow(elsewhere);
+    closeWithKey(help, VK_ESCAPE);
+    help = openHelp('R');
+    ASSERT_NE(help, nullptr);
     EXPECT_EQ(text(help), fromAnsi(stored));
     if (GetACP() == 1252) {
         EXPECT_EQ(text(help), L"  Caf\u00E9 \u201Crules\u201D\r\n\n\u00A9 Plumaro  \r\n");
