@@ -350,23 +350,26 @@ std::wstring unixPathOf(const fs::path &path) {
     return wide;
 }
 
-// A registry value, set for a while and then put back as it was.
+// A registry value, set for a while and then put back as it was, of
+// whatever type it was.
 class RegistryValue {
 public:
     RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value)
         : root_(root), key_(key), name_(name) {
+        constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
         DWORD size = 0;
-        had_ = RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, nullptr, &size) == ERROR_SUCCESS;
         if (had_) {
-            old_.resize(size / sizeof(wchar_t));
-            RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, old_.data(), &size);
+            old_.resize(size);
+            had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, old_.data(), &size) == ERROR_SUCCESS;
+            old_.resize(size);
         }
         set_ = RegSetKeyValueW(root_, key_, name_, REG_SZ, value.c_str(),
                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     }
     ~RegistryValue() {
         if (had_) {
-            RegSetKeyValueW(root_, key_, name_, REG_SZ, old_.data(), static_cast<DWORD>(old_.size() * sizeof(wchar_t)));
+            RegSetKeyValueW(root_, key_, name_, type_, old_.data(), static_cast<DWORD>(old_.size()));
         } else {
             RegDeleteKeyValueW(root_, key_, name_);
         }
@@ -381,12 +384,14 @@ private:
     const wchar_t *name_;
     bool had_ = false;
     bool set_ = false;
-    std::vector<wchar_t> old_;
+    DWORD type_ = REG_NONE;
+    std::vector<BYTE> old_;
 };
 
 using HelpLink = HelpMenu;
 
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
     const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
     if (browser.empty())
@@ -446,6 +451,7 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 }
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
     // The shell's command for web addresses names a program that does not
     // exist, so ShellExecute fails (Wine's shell ignores the user's own
