@@ -9,17 +9,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 1;
     int exitCode = 1;
-    if (plumaro::BoardWindow::registerClasses(instance)) {
-        if (HWND board = plumaro::BoardWindow::create(instance, exitCode)) {
-            ShowWindow(board, showCommand);
-            UpdateWindow(board);
-            MSG message;
-            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            exitCode = static_cast<int>(message.wParam);
+    // Without its classes the window cannot be created, which create says.
+    plumaro::BoardWindow::registerClasses(instance);
+    if (HWND board = plumaro::BoardWindow::create(instance, exitCode)) {
+        ShowWindow(board, showCommand);
+        UpdateWindow(board);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
         }
+        exitCode = static_cast<int>(message.wParam);
     }
     CoUninitialize();
     return exitCode;

@@ -2,8 +2,6 @@
 // gesture on the slots and the menu commands.
 #include "board/board_window.h"
 
-#include <mmsystem.h>
-
 #include <string>
 
 #include "app/resource.h"
@@ -23,6 +21,7 @@ namespace plumaro {
 namespace {
 
 constexpr wchar_t kCaption[] = L"Plumaro Puzzles";
+constexpr wchar_t kCannotCreate[] = L"The game window cannot be created.";
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 467;
 
@@ -82,8 +81,10 @@ HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
     exitCode = 1;
     HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, nullptr, nullptr, instance, instance);
-    if (!window)
+    if (!window) {
+        showProgramMessage(nullptr, kCannotCreate);
         return nullptr;
+    }
     if (!boardOf(window)->Form_Load(exitCode)) {
         DestroyWindow(window);
         return nullptr;
@@ -206,8 +207,7 @@ bool BoardWindow::Form_Load(int &exitCode) {
 
 void BoardWindow::Form_Activate() {
     if (FirstActivation == Module1::kTrue) {
-        const std::wstring sound = programFolder() + L"\\SOUND\\G0034.WAV";
-        PlaySoundW(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        sound_.play(programFolder() + L"\\SOUND\\G0034.WAV");
     }
     FirstActivation = Module1::kFalse;
 }

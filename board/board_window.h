@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "board/startup_sound.h"
 #include "core/board.h"
 #include "win32/handles.h"
 #include "win32/window_icon.h"
@@ -23,7 +24,8 @@ public:
 
     // Creates the hidden window and runs its load step. Returns nullptr when
     // start-up ends the program instead, with the exit code it ends with
-    // (the reason has been shown to the user).
+    // (the reason has been shown to the user, also when the window itself
+    // could not be created).
     static HWND create(HINSTANCE instance, int &exitCode);
 
 private:
@@ -71,6 +73,7 @@ private:
     HCURSOR hand_ = nullptr;
     UniqueFont movesFont_;
     WindowIcons icons_;
+    StartupSound sound_;
 
     Board board_;
     std::int16_t FirstActivation = 0;

@@ -3,18 +3,15 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <new>
 #include <string>
+
+#include "win32/handles.h"
+#include "win32/program_files.h"
 
 namespace plumaro {
 
 namespace {
-
-struct FileCloser {
-    void operator()(HANDLE file) const { CloseHandle(file); }
-};
-using UniqueFile = std::unique_ptr<void, FileCloser>;
 
 // The most characters a text box holds, and the most bytes
 // MultiByteToWideChar converts in one call.
@@ -48,7 +45,7 @@ bool readWhole(HANDLE file, std::string &bytes) {
 std::wstring ReadTextFile(const std::wstring &path) {
     // OPEN_ALWAYS creates a missing file empty; the file handle itself only
     // ever reads.
-    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+    HANDLE opened = CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return {};

@@ -13,6 +13,7 @@
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
+#include "win32/picture_control.h"
 #include "win32/program_folder.h"
 #include "win32/window_sizing.h"
 
@@ -67,6 +68,7 @@ private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool Form_Load();
     void placeWindow();
+    bool becomesOwnActiveWindow(HWND previous) const;
     void Form_Activate();
     void btn_help_Click(std::int16_t index);
     void lbl_url_Click();
@@ -83,10 +85,11 @@ private:
     HWND img_help = nullptr;
     HWND img_logo = nullptr;
     HWND lbl_url = nullptr;
-    UniqueBitmap rulesPicture_;
-    UniqueBitmap logoPicture_;
+    PictureControl rulesPicture_;
+    PictureControl logoPicture_;
     UniqueFont linkFont_;
     HCURSOR hand_ = nullptr;
+    bool shown_ = false; // the activation step has run since the window was created
 };
 
 INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,15 +108,11 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             EndDialog(dialog_, -1);
         return FALSE; // the activation step gives the focus to "OK"
     case WM_ACTIVATE: {
-        if (LOWORD(wParam) == WA_INACTIVE)
-            return FALSE; // the dialog manager remembers the focus
-        // Closing one of this window's own message boxes gives the window
-        // back its activation; that is no new showing, and it keeps its state.
-        const HWND previous = reinterpret_cast<HWND>(lParam);
-        if (previous && GetWindow(previous, GW_OWNER) == dialog_)
-            return FALSE;
+        if (LOWORD(wParam) == WA_INACTIVE || !becomesOwnActiveWindow(reinterpret_cast<HWND>(lParam)))
+            return FALSE; // the dialog manager puts the focus back where it was
         Form_Activate();
-        return TRUE; // else the dialog manager moves the focus back where it was
+        shown_ = true;
+        return TRUE;
     }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == lbl_url && LOWORD(lParam) == HTCLIENT) {
@@ -150,6 +149,10 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
+    case WM_DESTROY:
+        rulesPicture_.takeBack();
+        logoPicture_.takeBack();
+        return FALSE;
     }
     return FALSE;
 }
@@ -165,14 +168,12 @@ bool HelpWindow::Form_Load() {
     // No limit but the file's length.
     SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
 
-    rulesPicture_.reset(
-        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_RULES), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    logoPicture_.reset(
-        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    if (!rulesPicture_ || !logoPicture_)
+    const auto loadBitmap = [this](int id) {
+        return UniqueBitmap(
+            static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    };
+    if (!rulesPicture_.show(img_help, loadBitmap(IDB_RULES)) || !logoPicture_.show(img_logo, loadBitmap(IDB_LOGO)))
         return false;
-    SendMessageW(img_help, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(rulesPicture_.get()));
-    SendMessageW(img_logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logoPicture_.get()));
 
     // A picture control takes the size of its picture: size it afterwards.
     const Resolution resolution = resolutionOf(dialog_);
@@ -204,8 +205,22 @@ void HelpWindow::placeWindow() {
     ensureClientSize(dialog_, kLeastClient.cx, kLeastClient.cy);
 }
 
-// Runs each time the window becomes active: every showing starts from the
-// state the Help menu chose, with the file read afresh.
+// Whether an activation makes this window the program's own active window:
+// its first showing, or a window of the program that stood over it having
+// closed. Coming back from another program (the previous window is unknown
+// or another thread's) changes nothing, and neither does closing one of this
+// window's own message boxes: the window stays as the player left it.
+bool HelpWindow::becomesOwnActiveWindow(HWND previous) const {
+    if (!shown_)
+        return true;
+    if (!previous || GetWindowThreadProcessId(previous, nullptr) != GetCurrentThreadId())
+        return false;
+    return GetWindow(previous, GW_OWNER) != dialog_;
+}
+
+// Runs each time the window becomes the program's own active window: every
+// showing starts from the state the Help menu chose, with the file read
+// afresh.
 void HelpWindow::Form_Activate() {
     SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(btn_help(kOkButton)), TRUE);
     switch (Module1::HelpMode) {

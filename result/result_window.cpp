@@ -9,6 +9,7 @@
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
+#include "win32/picture_control.h"
 #include "win32/pictures.h"
 #include "win32/window_icon.h"
 #include "win32/window_sizing.h"
@@ -47,7 +48,7 @@ private:
     HINSTANCE instance_;
     Verdict verdict_;
     UniqueBitmap background_;
-    std::array<UniqueBitmap, 4> images_;
+    std::array<PictureControl, 4> images_;
     UniqueFont messageFont_;
     WindowIcons icons_;
 };
@@ -85,6 +86,10 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog_, IDOK);
         return TRUE;
+    case WM_DESTROY:
+        for (PictureControl &image : images_)
+            image.takeBack();
+        return FALSE;
     }
     return FALSE;
 }
@@ -101,9 +106,8 @@ void ResultWindow::Form_Load() {
 
     background_ = loadGifResource(instance_, IDR_RESULT_BACKGROUND);
     for (int i = 0; i < 4; ++i) {
-        images_[i] = loadGifResource(instance_, IDR_RESULT1 + i);
         HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
-        SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(images_[i].get()));
+        images_[i].show(image, loadGifResource(instance_, IDR_RESULT1 + i));
         placeControl(image, kImagePlacements[i]);
     }
 

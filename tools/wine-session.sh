@@ -34,6 +34,8 @@ start)
 export DISPLAY=$display
 export WINEPREFIX=$dir/prefix
 export HOME=$dir/home
+# Tests that change the desktop's settings run only where this is set.
+export PLUMARO_PRIVATE_WINE_SESSION=1
 ENV
     . "$dir/env"
     # Started detached, so that no Wine process holds on to CTest's pipes.

@@ -15,9 +15,14 @@ struct GdiObjectDeleter {
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct FileCloser {
+    void operator()(HANDLE file) const { CloseHandle(file); }
+};
 
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+// A file handle that CreateFileW opened (never INVALID_HANDLE_VALUE).
+using UniqueFile = std::unique_ptr<void, FileCloser>;
 
 } // namespace plumaro

@@ -28,6 +28,23 @@ std::wstring describeFailure(DWORD error) {
     return description;
 }
 
+// A message box wraps its text only at blanks, so a long path alone would
+// make it wider than the screen: the path goes on lines of at most this
+// many characters, broken after a backslash where it can be.
+constexpr std::size_t kLongestPathLine = 64;
+
+std::wstring pathInLines(const std::wstring &path) {
+    std::wstring lines;
+    std::size_t lineStart = 0;
+    while (path.size() - lineStart > kLongestPathLine) {
+        std::size_t end = path.rfind(L'\\', lineStart + kLongestPathLine - 1);
+        end = end == std::wstring::npos || end <= lineStart ? lineStart + kLongestPathLine : end + 1;
+        lines += path.substr(lineStart, end - lineStart) + L"\n";
+        lineStart = end;
+    }
+    return lines + path.substr(lineStart);
+}
+
 } // namespace
 
 void showProgramMessage(HWND owner, const std::wstring &text) {
@@ -35,7 +52,7 @@ void showProgramMessage(HWND owner, const std::wstring &text) {
 }
 
 void reportRuntimeError(const std::wstring &what, const std::wstring &path, DWORD error) {
-    const std::wstring text = L"Run-time error: " + what + L"\n\n" + path + L"\n\n" + describeFailure(error);
+    const std::wstring text = L"Run-time error: " + what + L"\n\n" + pathInLines(path) + L"\n\n" + describeFailure(error);
     MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 

@@ -1,6 +1,10 @@
 // The window icon that lies beside the program as an .ico file.
 #include "win32/window_icon.h"
 
+#include <cstring>
+#include <vector>
+
+#include "win32/program_files.h"
 #include "win32/program_folder.h"
 
 namespace plumaro {
@@ -9,25 +13,65 @@ std::wstring windowIconPath() { return programFolder() + L"\\SOUND\\birdicon.ico
 
 namespace {
 
-UniqueIcon loadIconOfSize(const std::wstring &path, int size) {
-    return UniqueIcon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+// An icon file is read whole and its images made from memory: LoadImageW
+// would open it by name, which fails once the path passes MAX_PATH.
+constexpr std::size_t kLargestIconFile = 4 << 20;
+
+// The layout of an .ico file: a header, then one entry per image.
+constexpr std::size_t kHeaderSize = 6;
+constexpr std::size_t kFileEntrySize = 16;     // ends with the image's offset in the file
+constexpr std::size_t kResourceEntrySize = 14; // ends with a 16-bit image number instead
+
+template <typename Value> Value readAt(const std::vector<BYTE> &bytes, std::size_t at) {
+    Value value{};
+    std::memcpy(&value, bytes.data() + at, sizeof value);
+    return value;
+}
+
+// The icon image of the file that suits the size best, chosen the way the
+// system chooses among an icon resource's images.
+UniqueIcon iconOfSize(const std::vector<BYTE> &file, int size) {
+    if (file.size() < kHeaderSize || readAt<WORD>(file, 0) != 0 || readAt<WORD>(file, 2) != 1)
+        return nullptr;
+    const std::size_t count = readAt<WORD>(file, 4);
+    if (count == 0 || file.size() < kHeaderSize + count * kFileEntrySize)
+        return nullptr;
+
+    // The same directory with image numbers 1..count in place of offsets.
+    std::vector<BYTE> directory(file.begin(), file.begin() + kHeaderSize);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto entry = file.begin() + static_cast<std::ptrdiff_t>(kHeaderSize + i * kFileEntrySize);
+        directory.insert(directory.end(), entry, entry + kResourceEntrySize - 2);
+        const WORD number = static_cast<WORD>(i + 1);
+        directory.push_back(LOBYTE(number));
+        directory.push_back(HIBYTE(number));
+    }
+    const int number = LookupIconIdFromDirectoryEx(directory.data(), TRUE, size, size, LR_DEFAULTCOLOR);
+    if (number < 1 || static_cast<std::size_t>(number) > count)
+        return nullptr;
+
+    const std::size_t entry = kHeaderSize + static_cast<std::size_t>(number - 1) * kFileEntrySize;
+    const std::size_t length = readAt<DWORD>(file, entry + 8);
+    const std::size_t offset = readAt<DWORD>(file, entry + 12);
+    if (length == 0 || offset > file.size() || length > file.size() - offset)
+        return nullptr; // the image lies (partly) beyond the end of the file
+    return UniqueIcon(CreateIconFromResourceEx(const_cast<BYTE *>(file.data() + offset), static_cast<DWORD>(length),
+                                               TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR));
 }
 
 } // namespace
 
 WindowIcons loadWindowIcons(const std::wstring &path) {
     WindowIcons icons;
-    // Opening the file first tells a missing or locked file from one that
-    // holds no icon, which LoadImageW does not.
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        icons.error = GetLastError();
+    std::vector<BYTE> file;
+    icons.error = readFileBytes(path, kLargestIconFile, file);
+    if (icons.error == ERROR_FILE_TOO_LARGE)
+        icons.error = ERROR_INVALID_DATA;
+    if (icons.error)
         return icons;
-    }
-    CloseHandle(file);
 
-    icons.large = loadIconOfSize(path, GetSystemMetrics(SM_CXICON));
-    icons.small = loadIconOfSize(path, GetSystemMetrics(SM_CXSMICON));
+    icons.large = iconOfSize(file, GetSystemMetrics(SM_CXICON));
+    icons.small = iconOfSize(file, GetSystemMetrics(SM_CXSMICON));
     if (!icons)
         icons.error = ERROR_INVALID_DATA;
     return icons;

@@ -19,7 +19,8 @@ struct WindowIcons {
     explicit operator bool() const { return large && small; }
 };
 
-// Loads the icon file in the sizes the system uses for windows.
+// Loads the icon file (its path of any length) in the sizes the system uses
+// for windows; an image cut short by the end of the file counts as no icon.
 WindowIcons loadWindowIcons(const std::wstring &path);
 
 // Gives the window the icons; they must outlive it, or be replaced first.

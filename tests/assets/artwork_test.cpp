@@ -215,4 +215,19 @@ TEST(Artwork, BirdCallIsShortMonoPcm) {
     EXPECT_LE(seconds, 2.0);
 }
 
+// The help texts are read in the system's ANSI code page: in plain ASCII
+// they read the same in every one of them.
+TEST(Artwork, HelpTextsArePlainAsciiWithWindowsLineEnds) {
+    for (const char *text : {"runtime/default.txt", "runtime/tavi.txt"}) {
+        const Bytes bytes = readFile(text);
+        ASSERT_FALSE(bytes.empty()) << text;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            EXPECT_LT(bytes[i], 0x80) << text << " byte " << i;
+            if (bytes[i] == '\n') {
+                EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << text << " line end at " << i;
+            }
+        }
+    }
+}
+
 } // namespace

@@ -62,6 +62,22 @@ HWND BoardPlayer::resultWindow() const {
     return nullptr;
 }
 
+HWND BoardPlayer::openHelp(int command) {
+    PostMessageW(board_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    return helpWindow();
+}
+
+HWND BoardPlayer::helpWindow() {
+    HWND help = nullptr;
+    waitFor([&] {
+        for (HWND window : program_.windows())
+            if (windowText(window) == L"Plumaro Puzzle - Help" && IsWindowVisible(control(window, IDC_HELP_TEXT)))
+                help = window;
+        return help != nullptr;
+    });
+    return help;
+}
+
 std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     HWND result = nullptr;
     for (int tries = 0; tries < 100 && !result; ++tries) {

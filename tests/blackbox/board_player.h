@@ -43,6 +43,12 @@ public:
     std::wstring moves() const;
     bool movesVisible() const;
 
+    // Opens the help window with the Help menu's command (IDM_RULES,
+    // IDM_ABOUT) and returns it once it shows, or nullptr.
+    HWND openHelp(int command);
+    // The help window once it shows, or nullptr.
+    HWND helpWindow();
+
     // The open result window, or nullptr.
     HWND resultWindow() const;
     // Reads the result window, waiting for it to open, then closes it with

@@ -1,11 +1,15 @@
-// Start-up of plumaro.exe: the board window's size and place at each display
-// setting, the large-fonts check, the icon and sound files, and leaving.
+// Start-up of plumaro.exe: the size and place of its windows at each display
+// setting, the large-fonts check, broken icon and sound files, deep and
+// foreign folders, two copies at once, and leaving.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 #include "app/resource.h"
 #include "tests/blackbox/board_player.h"
+#include "tests/core/solver.h"
+#include "win32/program_files.h"
 
 namespace plumaro::testing {
 namespace {
@@ -65,15 +69,52 @@ TEST(StartUp, ShowsOnlyTheTitlePictureUntilAPuzzleIsChosen) {
     EXPECT_EQ(player.moves(), L"0");
 }
 
-TEST(StartUp, At144DpiTheBoardHasTheSameClientSizeInPixels) {
-    LogPixelsSetting dpi(144);
+// The help text file as the help window shows it (the shipped ones are
+// plain ASCII).
+std::wstring shippedText(const wchar_t *name) {
+    std::ifstream in(buildFolder() / name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {bytes.begin(), bytes.end()};
+}
+
+std::wstring helpTextOf(HWND help) { return windowText(control(help, IDC_HELP_TEXT)); }
+
+class StartUpAtHighResolution : public ::testing::TestWithParam<DWORD> {};
+
+// Every window keeps its client size in pixels and stays centred.
+TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
+    LogPixelsSetting dpi(GetParam());
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
     expectBoardClientSize(player.board());
     expectCentredOnScreen(player.board());
+
+    HWND help = player.openHelp(IDM_RULES);
+    ASSERT_NE(help, nullptr);
+    RECT client{};
+    GetClientRect(help, &client);
+    EXPECT_GE(client.right, 435);
+    EXPECT_GE(client.bottom, 300);
+    expectCentredOnScreen(help);
+    PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
+
+    player.choosePuzzle(1);
+    player.clickSlots(*solver::shortestSolution(1));
+    const auto result = player.readAndCloseResult(VK_RETURN);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->client.cx, 340);
+    EXPECT_EQ(result->client.cy, 204);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(result->window.left, screenWidth - result->window.right, 1);
+    EXPECT_NEAR(result->window.top, screenHeight - result->window.bottom, 1);
 }
 
+INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtHighResolution, ::testing::Values(144, 168, 192));
+
 TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     LogPixelsSetting dpi(120);
     RunningProgram program;
     std::wstring caption;
@@ -88,6 +129,7 @@ TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
 }
 
 TEST(StartUp, LargeFontsNeverShowTheBoard) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     LogPixelsSetting dpi(120);
     RunningProgram program;
     ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
@@ -127,17 +169,61 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenIcon{"Missing", [](const fs::path &icon) { fs::remove(icon); }, L"File not found"},
         BrokenIcon{"NotAnIcon", [](const fs::path &icon) { std::ofstream(icon, std::ios::binary) << "not an icon"; },
                    L"Invalid picture"},
-        BrokenIcon{"Empty", [](const fs::path &icon) { std::ofstream(icon, std::ios::binary); }, L"Invalid picture"}),
+        BrokenIcon{"Empty", [](const fs::path &icon) { std::ofstream(icon, std::ios::binary); }, L"Invalid picture"},
+        BrokenIcon{"CutInItsImageData",
+                   [](const fs::path &icon) {
+                       // Halfway through the first image: no image is whole.
+                       std::ifstream in(icon, std::ios::binary);
+                       std::uint32_t sizeAndOffset[2] = {};
+                       in.seekg(14);
+                       in.read(reinterpret_cast<char *>(sizeAndOffset), sizeof sizeAndOffset);
+                       in.close();
+                       fs::resize_file(icon, sizeAndOffset[1] + sizeAndOffset[0] / 2);
+                   },
+                   L"Invalid picture"},
+        BrokenIcon{"AFolderInItsPlace",
+                   [](const fs::path &icon) {
+                       fs::remove(icon);
+                       fs::create_directory(icon);
+                   },
+                   L"Permission denied"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(StartUp, AMissingSoundFileIsSkippedSilently) {
+struct BrokenSound {
+    const char *name;
+    void (*breakIt)(const fs::path &sound);
+};
+
+class StartUpWithBrokenSound : public ::testing::TestWithParam<BrokenSound> {};
+
+TEST_P(StartUpWithBrokenSound, StartsSilentlyAndPlaysNormally) {
     TempFolder folder;
     installProgram(folder.path());
-    fs::remove(folder.path() / L"SOUND" / L"G0034.WAV");
+    GetParam().breakIt(folder.path() / L"SOUND" / L"G0034.WAV");
     BoardPlayer player(folder.path() / L"plumaro.exe");
     ASSERT_NE(player.board(), nullptr);
     EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr);
+    player.choosePuzzle(1);
+    player.clickSlot(1);
+    EXPECT_EQ(player.moves(), L"1");
+    EXPECT_EQ(player.slotName(2), L"Bird 1");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sounds, StartUpWithBrokenSound,
+    ::testing::Values(BrokenSound{"Missing", [](const fs::path &sound) { fs::remove(sound); }},
+                      BrokenSound{"Empty", [](const fs::path &sound) { fs::resize_file(sound, 0); }},
+                      BrokenSound{"CutInHalf", [](const fs::path &sound) { fs::resize_file(sound, fs::file_size(sound) / 2); }},
+                      BrokenSound{"RandomBytes",
+                                  [](const fs::path &sound) {
+                                      std::mt19937 random(8);
+                                      std::string bytes(40000, '\0');
+                                      for (char &byte : bytes)
+                                          byte = static_cast<char>(random());
+                                      bytes.replace(0, 4, "RIFF"); // and a header that promises too much
+                                      std::ofstream(sound, std::ios::binary) << bytes;
+                                  }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StartUp, RunsFromAFolderTheAnsiCodePageCannotSpell) {
     TempFolder outer;
@@ -146,6 +232,81 @@ TEST(StartUp, RunsFromAFolderTheAnsiCodePageCannotSpell) {
     BoardPlayer player(folder / L"plumaro.exe");
     ASSERT_NE(player.board(), nullptr) << "no board window";
     EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr) << "the icon was not found";
+}
+
+// A folder where plumaro.exe's own path is one character under MAX_PATH, so
+// that the paths of its files pass it.
+fs::path folderAsDeepAsTheProgramAllows(const fs::path &base) {
+    const std::size_t wanted = MAX_PATH - 1 - std::wstring(L"\\plumaro.exe").size();
+    fs::path folder = base;
+    while (folder.wstring().size() < wanted) {
+        const std::size_t left = wanted - folder.wstring().size() - 1; // after the separator
+        folder /= std::wstring(left <= 60 ? left : 50, L'd');
+    }
+    return folder;
+}
+
+TEST(StartUp, RunsFromAFolderAsDeepAsItsOwnPathAllows) {
+    TempFolder outer;
+    const fs::path folder = folderAsDeepAsTheProgramAllows(outer.path());
+    ASSERT_EQ((folder / L"plumaro.exe").wstring().size(), MAX_PATH - 1u);
+    installProgram(folder);
+    {
+        BoardPlayer player(folder / L"plumaro.exe");
+        ASSERT_NE(player.board(), nullptr) << "no board window";
+        EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr) << "the icon was not found";
+
+        HWND help = player.openHelp(IDM_RULES);
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
+        PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON + 5, BN_CLICKED), 0);
+        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
+        PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
+    }
+
+    // The run-time error report names such a path within the screen.
+    DeleteFileW(longPathForm((folder / L"SOUND" / L"birdicon.ico").wstring()).c_str());
+    RunningProgram program(folder / L"plumaro.exe");
+    HWND box = program.waitForWindow(kMessageBoxClass);
+    ASSERT_NE(box, nullptr);
+    RECT outerRect{};
+    GetWindowRect(box, &outerRect);
+    EXPECT_GE(outerRect.left, 0);
+    EXPECT_LE(outerRect.right, GetSystemMetrics(SM_CXSCREEN));
+    std::wstring report = windowText(control(box, kMessageTextId));
+    std::erase(report, L'\n');
+    EXPECT_NE(report.find(folder.wstring()), std::wstring::npos) << report;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    DWORD exitCode = 0;
+    ASSERT_TRUE(program.waitForExit(exitCode));
+    EXPECT_NE(exitCode, 0u);
+}
+
+TEST(StartUp, TwoCopiesAtOncePlayIndependentlyAndReadTheHelpTogether) {
+    BoardPlayer first, second;
+    ASSERT_NE(first.board(), nullptr);
+    ASSERT_NE(second.board(), nullptr);
+    first.choosePuzzle(1);
+    first.clickSlot(1);
+    const auto firstShown = first.slotNames();
+    second.choosePuzzle(2);
+    second.clickSlot(solver::shortestSolution(2)->front());
+    EXPECT_EQ(first.slotNames(), firstShown);
+    EXPECT_EQ(first.moves(), L"1");
+    EXPECT_EQ(second.moves(), L"1");
+    EXPECT_NE(second.slotNames(), firstShown);
+
+    // Both read the rules file at the same moment.
+    for (HWND board : {first.board(), second.board()})
+        PostMessageW(board, WM_COMMAND, IDM_RULES, 0);
+    HWND firstHelp = first.helpWindow(), secondHelp = second.helpWindow();
+    ASSERT_NE(firstHelp, nullptr);
+    ASSERT_NE(secondHelp, nullptr);
+    for (HWND help : {firstHelp, secondHelp}) {
+        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
+        PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
 TEST(Leaving, ExitEndsTheProgramAtOnceMidGame) {

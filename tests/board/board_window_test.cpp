@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <thread>
+
 #include "app/resource.h"
 #include "board/board_window.h"
 #include "core/module1.h"
@@ -107,6 +109,26 @@ TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
     SendMessageW(slot(1), WM_LBUTTONUP, 0, MAKELPARAM(39, 39));
     EXPECT_EQ(testing::windowText(slot(1)), L"Bird 1");
     EXPECT_EQ(Module1::MoveCount, 0);
+}
+
+// A module without the board's pictures: creating the window fails.
+TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
+    std::wstring shown;
+    std::thread reader([&] {
+        HWND box = nullptr;
+        testing::waitFor([&] { return (box = FindWindowW(L"#32770", L"Plumaro")) != nullptr; }, std::chrono::seconds(5));
+        if (!box)
+            return;
+        shown = testing::windowText(GetDlgItem(box, 0xFFFF));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    int exitCode = 0;
+    HINSTANCE withoutPictures = GetModuleHandleW(L"kernel32.dll");
+    BoardWindow::registerClasses(withoutPictures);
+    EXPECT_EQ(BoardWindow::create(withoutPictures, exitCode), nullptr);
+    reader.join();
+    EXPECT_EQ(shown, L"The game window cannot be created.");
+    EXPECT_NE(exitCode, 0);
 }
 
 } // namespace

@@ -220,6 +220,34 @@ TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
     EXPECT_EQ(after[9], L"2");
 }
 
+TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    press(help, kRulesButton); // the page the menu did not choose, and the focus on its button
+    HWND box = control(help, IDC_HELP_TEXT);
+    SendMessageW(box, EM_LINESCROLL, 0, 5);
+    const auto firstLine = [&] { return SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0); };
+    ASSERT_GT(firstLine(), 0);
+    const LRESULT scrolled = firstLine();
+
+    // Another program takes the foreground, then the player comes back.
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+    activate(elsewhere);
+    ASSERT_TRUE(waitFor([&] { return threadInfoOf(help).hwndActive != help; }));
+    activate(help);
+    EXPECT_TRUE(waitFor([&] { return threadInfoOf(help).hwndActive == help; }));
+    settle(100ms);
+    DestroyWindow(elsewhere);
+
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    EXPECT_EQ(firstLine(), scrolled);
+    EXPECT_EQ(focus(help), control(help, kRulesButton));
+    closeWithKey(help, VK_ESCAPE);
+}
+
 using HelpFiles = HelpMenu;
 
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
@@ -232,16 +260,12 @@ TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) 
     EXPECT_EQ(fs::file_size(file(L"default.txt")), 0u);
 
     // Bytes above 127 are characters of the ANSI code page; blanks and line
-    // ends stay as stored. Activation reads the file again.
+    // ends stay as stored. The next showing reads the file again.
     const std::string stored = "  Caf\xE9 \x93rules\x94\r\n\n\xA9 Plumaro  \r\n";
     writeBytes(file(L"default.txt"), stored);
-    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
-                                     nullptr, nullptr);
-    activate(elsewhere);
-    activate(help);
-    waitFor([&] { return threadInfoOf(help).hwndActive == help; });
-    settle(50ms);
-    DestroyWindow(elsewhere);
+    closeWithKey(help, VK_ESCAPE);
+    help = openHelp('R');
+    ASSERT_NE(help, nullptr);
     EXPECT_EQ(text(help), fromAnsi(stored));
     if (GetACP() == 1252) {
         EXPECT_EQ(text(help), L"  Caf\u00E9 \u201Crules\u201D\r\n\n\u00A9 Plumaro  \r\n");
@@ -326,23 +350,26 @@ std::wstring unixPathOf(const fs::path &path) {
     return wide;
 }
 
-// A registry value, set for a while and then put back as it was.
+// A registry value, set for a while and then put back as it was, of
+// whatever type it was.
 class RegistryValue {
 public:
     RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value)
         : root_(root), key_(key), name_(name) {
+        constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
         DWORD size = 0;
-        had_ = RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, nullptr, &size) == ERROR_SUCCESS;
         if (had_) {
-            old_.resize(size / sizeof(wchar_t));
-            RegGetValueW(root_, key_, name_, RRF_RT_REG_SZ, nullptr, old_.data(), &size);
+            old_.resize(size);
+            had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, old_.data(), &size) == ERROR_SUCCESS;
+            old_.resize(size);
         }
         set_ = RegSetKeyValueW(root_, key_, name_, REG_SZ, value.c_str(),
                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     }
     ~RegistryValue() {
         if (had_) {
-            RegSetKeyValueW(root_, key_, name_, REG_SZ, old_.data(), static_cast<DWORD>(old_.size() * sizeof(wchar_t)));
+            RegSetKeyValueW(root_, key_, name_, type_, old_.data(), static_cast<DWORD>(old_.size()));
         } else {
             RegDeleteKeyValueW(root_, key_, name_);
         }
@@ -357,12 +384,14 @@ private:
     const wchar_t *name_;
     bool had_ = false;
     bool set_ = false;
-    std::vector<wchar_t> old_;
+    DWORD type_ = REG_NONE;
+    std::vector<BYTE> old_;
 };
 
 using HelpLink = HelpMenu;
 
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
     const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
     if (browser.empty())
@@ -422,6 +451,7 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 }
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
     // The shell's command for web addresses names a program that does not
     // exist, so ShellExecute fails (Wine's shell ignores the user's own

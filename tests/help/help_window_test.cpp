@@ -131,6 +131,7 @@ TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarStillLeaveRoomForTheContr
     // The sizing allows for a standard caption and a menu bar; here this
     // window's small caption takes more than both, less 20 pixels, so a
     // window sized by that alone would be under 300 pixels high inside.
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     NonClientMetrics metrics(40, 8);
     ASSERT_GT(GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) - 20);
     ShownHelpWindow help(0);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "win32/program_files.h"
 #include "win32/program_folder.h"
 
 namespace fs = std::filesystem;
@@ -31,12 +32,21 @@ TempFolder::~TempFolder() {
 
 void installProgram(const fs::path &folder) {
     const fs::path from = buildFolder();
-    fs::create_directories(folder / L"SOUND");
-    fs::copy_file(from / L"plumaro.exe", folder / L"plumaro.exe", fs::copy_options::overwrite_existing);
-    fs::copy(from / L"SOUND", folder / L"SOUND", fs::copy_options::overwrite_existing | fs::copy_options::recursive);
-    for (const wchar_t *text : {L"default.txt", L"tavi.txt"})
-        if (fs::exists(from / text))
-            fs::copy_file(from / text, folder / text, fs::copy_options::overwrite_existing);
+    // The long form, for folders deeper than MAX_PATH allows.
+    const auto longForm = [](const fs::path &path) { return longPathForm(path.wstring()); };
+    std::vector<fs::path> missing{folder / L"SOUND"};
+    for (fs::path parent = folder; parent != parent.parent_path() &&
+                                   GetFileAttributesW(longForm(parent).c_str()) == INVALID_FILE_ATTRIBUTES;
+         parent = parent.parent_path())
+        missing.push_back(parent);
+    for (auto made = missing.rbegin(); made != missing.rend(); ++made)
+        CreateDirectoryW(longForm(*made).c_str(), nullptr);
+    std::vector<fs::path> files{L"plumaro.exe", L"default.txt", L"tavi.txt"};
+    for (const auto &sound : fs::directory_iterator(from / L"SOUND"))
+        files.push_back(L"SOUND" / sound.path().filename());
+    for (const fs::path &file : files)
+        if (fs::exists(from / file))
+            CopyFileW((from / file).c_str(), longForm(folder / file).c_str(), FALSE);
 }
 
 RunningProgram::RunningProgram(const fs::path &exe) {
@@ -194,6 +204,11 @@ void settle(std::chrono::milliseconds time) {
         }
         std::this_thread::sleep_for(5ms);
     } while (std::chrono::steady_clock::now() < deadline);
+}
+
+bool insidePrivateWineSession() {
+    wchar_t marker[8] = {};
+    return GetEnvironmentVariableW(L"PLUMARO_PRIVATE_WINE_SESSION", marker, 8) > 0 && marker == std::wstring(L"1");
 }
 
 namespace {

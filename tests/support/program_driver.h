@@ -31,7 +31,7 @@ private:
 };
 
 // Copies plumaro.exe with its run-time files into folder, as an installed
-// copy the test may change.
+// copy the test may change. The folder's path may pass MAX_PATH.
 void installProgram(const std::filesystem::path &folder);
 
 // One running plumaro.exe. The destructor ends it if it still runs, so no
@@ -91,6 +91,18 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
 
 // The pointer the screen shows now, whichever process set it.
 HCURSOR cursorShown();
+
+// Whether the tests run inside the private Wine session that
+// tools/wine-session.sh starts, the only place where a test may change the
+// settings of the desktop it runs on (on a developer's own machine they
+// would be theirs).
+bool insidePrivateWineSession();
+
+// Skips the test that calls it unless it runs inside the private Wine session.
+#define PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION()                                                                        \
+    if (!::plumaro::testing::insidePrivateWineSession())                                                              \
+    GTEST_SKIP() << "changes this desktop's settings, so runs only inside the private Wine session "                \
+                    "(tools/wine-session.sh, as ctest starts it)"
 
 // Sets the logical resolution that the next started program sees, and puts
 // the old setting back when the object goes away.

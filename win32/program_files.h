@@ -1,0 +1,20 @@
+// Reading the files that lie beside the program, however deep its folder.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace plumaro {
+
+// The path in the form the file functions accept beyond MAX_PATH (with the
+// "\\?\" prefix) when it is a full path that long; otherwise unchanged.
+std::wstring longPathForm(const std::wstring &path);
+
+// Every byte of the file at `path` (any length), if it holds at most
+// `largest` bytes. Returns 0, or the Win32 error that stopped it
+// (ERROR_FILE_TOO_LARGE for a larger file).
+DWORD readFileBytes(const std::wstring &path, std::size_t largest, std::vector<BYTE> &bytes);
+
+} // namespace plumaro
