@@ -86,11 +86,24 @@ protected:
         pressKey(VK_MENU);
         pressKey('H');
         pressKey(key);
+        return activeHelp();
+    }
+
+    // Every help window of the program.
+    std::vector<HWND> helpWindows() const {
+        std::vector<HWND> found;
+        for (HWND window : program_.windows())
+            if (windowText(window) == kHelpCaption)
+                found.push_back(window);
+        return found;
+    }
+
+    // The help window, once it is open and active.
+    HWND activeHelp() const {
         HWND help = nullptr;
         waitFor([&] {
-            for (HWND window : program_.windows())
-                if (windowText(window) == kHelpCaption)
-                    help = window;
+            const auto found = helpWindows();
+            help = found.empty() ? nullptr : found.back();
             return help && threadInfoOf(help).hwndActive == help;
         });
         settle(50ms);
@@ -218,6 +231,26 @@ TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
     const std::vector<std::wstring> after = boardShown();
     EXPECT_EQ(after[0], L"Bird 1");
     EXPECT_EQ(after[9], L"2");
+}
+
+TEST_F(HelpMenu, F1OpensTheRulesAsTheMenuDoesAndOnlyOnce) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    closeWithKey(help, VK_ESCAPE);
+
+    activate(board_);
+    pressKey(VK_F1);
+    help = activeHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+    pressKey(VK_F1);
+    settle(300ms);
+    EXPECT_EQ(helpWindows().size(), 1u);
+    closeWithKey(help, VK_RETURN);
+    EXPECT_FALSE(IsWindow(help));
 }
 
 using HelpFiles = HelpMenu;
@@ -418,6 +451,77 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     settle(1500ms);
     EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
     closeWithKey(help, VK_ESCAPE);
+    fs::remove(opened);
+}
+
+// The screen under a window, pixel by pixel.
+std::vector<COLORREF> pixelsOf(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    std::vector<COLORREF> pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
+    ASSERT_NE(board_, nullptr);
+    const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
+    if (browser.empty())
+        GTEST_SKIP() << "the stand-in browser needs Wine's shell";
+    const fs::path opened = buildFolder() / L"opened-addresses.txt";
+    fs::remove(opened);
+    RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
+    ASSERT_TRUE(standIn);
+
+    // In the rules state Tab never stops on the hidden link.
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    HWND link = control(help, IDC_URL);
+    for (int tab = 0; tab < 6; ++tab) {
+        pressKey(VK_TAB);
+        EXPECT_NE(focus(help), link);
+    }
+
+    press(help, kAboutButton);
+    const auto unfocused = pixelsOf(link);
+    for (int tab = 0; tab < 6 && focus(help) != link; ++tab)
+        pressKey(VK_TAB);
+    ASSERT_EQ(focus(help), link) << "Tab does not reach the link";
+    settle(100ms);
+    EXPECT_NE(pixelsOf(link), unfocused) << "the link does not show the focus";
+
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitFor([&] { return fs::exists(opened); }, 10s));
+    pressKey(VK_SPACE);
+    const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
+    EXPECT_TRUE(waitFor([&] { return readBytes(opened) == twice; }, 10s)) << readBytes(opened);
+    EXPECT_TRUE(IsWindow(help)) << "Enter on the link must not close the window";
+    EXPECT_EQ(state(help), HelpState::About);
+
+    {
+        // The same message as for a click when the shell cannot open it.
+        RegistryValue brokenShell(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
+                                  L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+        ASSERT_TRUE(brokenShell);
+        pressKey(VK_RETURN);
+        HWND message = nullptr;
+        waitFor([&] {
+            for (HWND window : program_.windows())
+                if (window != help && window != board_ && windowText(window) == L"Plumaro")
+                    message = window;
+            return message != nullptr;
+        });
+        ASSERT_NE(message, nullptr);
+        EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
+        closeWithKey(message, VK_RETURN);
+    }
+    EXPECT_EQ(readBytes(opened), twice);
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(help));
     fs::remove(opened);
 }
 
