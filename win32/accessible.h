@@ -9,10 +9,10 @@ namespace plumaro {
 // How one control presents itself. The strings must outlive the program
 // (literals): objects handed to clients keep pointing at them.
 struct AccessibleDescription {
-    long role = 0;                            // ROLE_SYSTEM_...
-    const wchar_t *name = nullptr;            // nullptr: the control's own text
-    bool textIsValue = false;                 // the control's text is its value
-    const wchar_t *defaultAction = nullptr;   // nullptr: none; else BM_CLICK presses it
+    long role = 0;                          // ROLE_SYSTEM_...
+    const wchar_t *name = nullptr;          // nullptr: the control's own text
+    bool textIsValue = false;               // the control's text is its value
+    const wchar_t *defaultAction = nullptr; // nullptr: none; else BM_CLICK presses it
 };
 
 // Answers WM_GETOBJECT for the control: its client area is an object as

@@ -38,8 +38,9 @@ TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
         const wchar_t *message;
         int picture;
     };
-    for (const Expected &game : {Expected{1, Slot7::Free, L"WELL DONE", 1}, Expected{2, Slot7::Free, L"WELL DONE", 3},
-                                 Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
+    for (const Expected &game :
+         {Expected{1, Slot7::Free, L"WELL DONE", 1}, Expected{2, Slot7::Free, L"WELL DONE", 3},
+          Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
         SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
         const auto result = solveWithKeys(game.puzzle, game.path);
         ASSERT_TRUE(result) << "no result window after " << player.moves() << " moves";
@@ -69,10 +70,12 @@ TEST_F(Keyboard, KeysWhereAClickWouldDoNothingDoNothing) {
          },
          {VK_LEFT, VK_NUMPAD4}},
         // Bird 4 slides up from slot 5: below the empty slot lies the hidden row.
-        {"puzzle 1's hidden row", [&] {
+        {"puzzle 1's hidden row",
+         [&] {
              player.choosePuzzle(1);
              player.pressOnBoard(VK_UP);
-         }, {VK_UP, VK_NUMPAD8}},
+         },
+         {VK_UP, VK_NUMPAD8}},
         {"the help window open",
          [&] {
              player.choosePuzzle(2);

@@ -48,8 +48,8 @@ AccessibleReader::AccessibleReader(HWND control, Route route) {
         result_ = static_cast<LRESULT>(answer) == 0 ? S_FALSE : static_cast<HRESULT>(answer);
         return;
     }
-    result_ = ObjectFromLresult(static_cast<LRESULT>(answer), __uuidof(IAccessible), 0,
-                                reinterpret_cast<void **>(&object_));
+    result_ =
+        ObjectFromLresult(static_cast<LRESULT>(answer), __uuidof(IAccessible), 0, reinterpret_cast<void **>(&object_));
 }
 
 AccessibleReader::~AccessibleReader() {

@@ -11,8 +11,8 @@ namespace plumaro::testing {
 class AccessibleReader {
 public:
     enum class Route {
-        GetObject,     // WM_GETOBJECT for the client area, then ObjectFromLresult
-        FromWindow,    // AccessibleObjectFromWindow, as clients in other programs ask
+        GetObject,  // WM_GETOBJECT for the client area, then ObjectFromLresult
+        FromWindow, // AccessibleObjectFromWindow, as clients in other programs ask
     };
 
     AccessibleReader(HWND control, Route route);
