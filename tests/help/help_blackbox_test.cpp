@@ -393,17 +393,33 @@ private:
     std::vector<wchar_t> old_;
 };
 
+// Wine's shell opens web addresses with the stand-in browser for as long as
+// this lives; the addresses it was asked to open are noted in a file.
+class StandInBrowser {
+public:
+    StandInBrowser() { fs::remove(notes_); }
+    ~StandInBrowser() { fs::remove(notes_); }
+    StandInBrowser(const StandInBrowser &) = delete;
+    StandInBrowser &operator=(const StandInBrowser &) = delete;
+
+    explicit operator bool() const { return !path_.empty() && registered_; }
+    bool openedAny() const { return fs::exists(notes_); }
+    // Each address opened so far, one a line.
+    std::string opened() const { return readBytes(notes_); }
+
+private:
+    std::wstring path_ = unixPathOf(buildFolder() / L"fake-browser.sh");
+    RegistryValue registered_{HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_};
+    fs::path notes_ = buildFolder() / L"opened-addresses.txt";
+};
+
 using HelpLink = HelpMenu;
 
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     ASSERT_NE(board_, nullptr);
-    const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    if (browser.empty())
+    const StandInBrowser browser;
+    if (!browser)
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
-    const fs::path opened = buildFolder() / L"opened-addresses.txt";
-    fs::remove(opened);
-    RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
-    ASSERT_TRUE(standIn);
 
     // The board's hand over a bird is the same pointer as the link's.
     startPuzzle('1');
@@ -437,9 +453,9 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 
     const std::wstring aboutShown = text(help);
     clickAt(centreOf(link));
-    EXPECT_TRUE(waitFor([&] { return fs::exists(opened); }, 10s));
+    EXPECT_TRUE(waitFor([&] { return browser.openedAny(); }, 10s));
     settle(300ms);
-    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    EXPECT_EQ(browser.opened(), std::string(kSiteAddress) + "\n");
     EXPECT_TRUE(IsWindow(help));
     EXPECT_EQ(state(help), HelpState::About);
     EXPECT_EQ(text(help), aboutShown);
@@ -449,9 +465,8 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     EXPECT_FALSE(IsWindowVisible(link));
     clickAt(centreOf(link));
     settle(1500ms);
-    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    EXPECT_EQ(browser.opened(), std::string(kSiteAddress) + "\n");
     closeWithKey(help, VK_ESCAPE);
-    fs::remove(opened);
 }
 
 // The screen under a window, pixel by pixel.
@@ -469,13 +484,9 @@ std::vector<COLORREF> pixelsOf(HWND window) {
 
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     ASSERT_NE(board_, nullptr);
-    const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    if (browser.empty())
+    const StandInBrowser browser;
+    if (!browser)
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
-    const fs::path opened = buildFolder() / L"opened-addresses.txt";
-    fs::remove(opened);
-    RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
-    ASSERT_TRUE(standIn);
 
     // In the rules state Tab never stops on the hidden link.
     HWND help = openHelp('R');
@@ -495,10 +506,10 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     EXPECT_NE(pixelsOf(link), unfocused) << "the link does not show the focus";
 
     pressKey(VK_RETURN);
-    EXPECT_TRUE(waitFor([&] { return fs::exists(opened); }, 10s));
+    EXPECT_TRUE(waitFor([&] { return browser.openedAny(); }, 10s));
     pressKey(VK_SPACE);
     const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
-    EXPECT_TRUE(waitFor([&] { return readBytes(opened) == twice; }, 10s)) << readBytes(opened);
+    EXPECT_TRUE(waitFor([&] { return browser.opened() == twice; }, 10s)) << browser.opened();
     EXPECT_TRUE(IsWindow(help)) << "Enter on the link must not close the window";
     EXPECT_EQ(state(help), HelpState::About);
 
@@ -519,10 +530,9 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
         EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
         closeWithKey(message, VK_RETURN);
     }
-    EXPECT_EQ(readBytes(opened), twice);
+    EXPECT_EQ(browser.opened(), twice);
     closeWithKey(help, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(help));
-    fs::remove(opened);
 }
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
