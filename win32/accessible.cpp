@@ -121,37 +121,10 @@ public:
         return noText(child, description, S_FALSE);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
-        if (!role)
-            return E_POINTER;
-        role->vt = VT_EMPTY;
-        if (const HRESULT checked = check(child); checked != S_OK)
-            return checked;
-        role->vt = VT_I4;
-        role->lVal = what_.role;
-        return S_OK;
+        return number(child, role, what_.role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override {
-        if (!state)
-            return E_POINTER;
-        state->vt = VT_EMPTY;
-        if (const HRESULT checked = check(child); checked != S_OK)
-            return checked;
-        long flags = 0;
-        if (!IsWindowVisible(control_))
-            flags |= STATE_SYSTEM_INVISIBLE;
-        if (!IsWindowEnabled(GetAncestor(control_, GA_ROOT)))
-            flags |= STATE_SYSTEM_UNAVAILABLE;
-        if (GetWindowLongW(control_, GWL_STYLE) & WS_TABSTOP)
-            flags |= STATE_SYSTEM_FOCUSABLE;
-        if (GetFocus() == control_)
-            flags |= STATE_SYSTEM_FOCUSED;
-        if (what_.role == ROLE_SYSTEM_LINK)
-            flags |= STATE_SYSTEM_LINKED;
-        if (what_.role == ROLE_SYSTEM_STATICTEXT)
-            flags |= STATE_SYSTEM_READONLY;
-        state->vt = VT_I4;
-        state->lVal = flags;
-        return S_OK;
+        return number(child, state, stateFlags());
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override { return noText(child, help, S_FALSE); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, long *topic) override {
@@ -239,6 +212,34 @@ private:
         if (!isSelf(child))
             return E_INVALIDARG;
         return IsWindow(control_) ? S_OK : CO_E_OBJNOTCONNECTED;
+    }
+
+    long stateFlags() const {
+        long flags = 0;
+        if (!IsWindowVisible(control_))
+            flags |= STATE_SYSTEM_INVISIBLE;
+        if (!IsWindowEnabled(GetAncestor(control_, GA_ROOT)))
+            flags |= STATE_SYSTEM_UNAVAILABLE;
+        if (GetWindowLongW(control_, GWL_STYLE) & WS_TABSTOP)
+            flags |= STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == control_)
+            flags |= STATE_SYSTEM_FOCUSED;
+        if (what_.role == ROLE_SYSTEM_LINK)
+            flags |= STATE_SYSTEM_LINKED;
+        if (what_.role == ROLE_SYSTEM_STATICTEXT)
+            flags |= STATE_SYSTEM_READONLY;
+        return flags;
+    }
+
+    HRESULT number(const VARIANT &child, VARIANT *out, long value) const {
+        if (!out)
+            return E_POINTER;
+        out->vt = VT_EMPTY;
+        if (const HRESULT checked = check(child); checked != S_OK)
+            return checked;
+        out->vt = VT_I4;
+        out->lVal = value;
+        return S_OK;
     }
 
     std::wstring windowText() const {

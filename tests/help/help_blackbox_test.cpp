@@ -413,7 +413,28 @@ private:
     fs::path notes_ = buildFolder() / L"opened-addresses.txt";
 };
 
-using HelpLink = HelpMenu;
+// Until the result goes away, the shell's command for web addresses names a
+// program that does not exist, so ShellExecute fails (Wine's shell ignores
+// the user's own classes, hence the machine-wide one, put back afterwards).
+RegistryValue breakShell() {
+    return RegistryValue(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
+                         L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+}
+
+class HelpLink : public HelpMenu {
+protected:
+    // The program's message box over the help window, once it is open.
+    HWND programMessage(HWND help) const {
+        HWND message = nullptr;
+        waitFor([&] {
+            for (HWND window : program_.windows())
+                if (window != help && window != board_ && windowText(window) == L"Plumaro")
+                    message = window;
+            return message != nullptr;
+        });
+        return message;
+    }
+};
 
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     ASSERT_NE(board_, nullptr);
@@ -515,17 +536,10 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
 
     {
         // The same message as for a click when the shell cannot open it.
-        RegistryValue brokenShell(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
-                                  L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+        const RegistryValue brokenShell = breakShell();
         ASSERT_TRUE(brokenShell);
         pressKey(VK_RETURN);
-        HWND message = nullptr;
-        waitFor([&] {
-            for (HWND window : program_.windows())
-                if (window != help && window != board_ && windowText(window) == L"Plumaro")
-                    message = window;
-            return message != nullptr;
-        });
+        HWND message = programMessage(help);
         ASSERT_NE(message, nullptr);
         EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
         closeWithKey(message, VK_RETURN);
@@ -537,11 +551,7 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     ASSERT_NE(board_, nullptr);
-    // The shell's command for web addresses names a program that does not
-    // exist, so ShellExecute fails (Wine's shell ignores the user's own
-    // classes, hence the machine-wide one, put back afterwards).
-    RegistryValue brokenShell(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
-                              L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+    const RegistryValue brokenShell = breakShell();
     ASSERT_TRUE(brokenShell);
 
     // Opened on the rules, switched to about by the button: the message
@@ -552,13 +562,7 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     const std::wstring aboutShown = text(help);
     clickAt(centreOf(control(help, IDC_URL)));
 
-    HWND message = nullptr;
-    waitFor([&] {
-        for (HWND window : program_.windows())
-            if (window != help && window != board_ && windowText(window) == L"Plumaro")
-                message = window;
-        return message != nullptr;
-    });
+    HWND message = programMessage(help);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
     std::vector<int> buttons;
