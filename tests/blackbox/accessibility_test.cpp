@@ -29,9 +29,9 @@ std::vector<HWND> windowAndControls(HWND window) {
 
 struct Expected {
     const char *what;
-    long role;
+    long role; // 0: whatever the system's own object for the control says
     const wchar_t *name;
-    const wchar_t *value;
+    const wchar_t *value; // nullptr: not checked
 };
 
 // Reads the control as a client in another program does, says what the
@@ -49,10 +49,12 @@ void readAcross(HWND control, const Expected &expected) {
     std::cout << "AccessibleObjectFromWindow for the " << said.str() << '\n';
     ASSERT_TRUE(reader) << said.str();
     EXPECT_EQ(reader.name(), expected.name) << said.str();
-    if (expected.role)
+    if (expected.role) {
         EXPECT_EQ(reader.role(), expected.role) << said.str();
-    if (expected.value)
+    }
+    if (expected.value) {
         EXPECT_EQ(reader.value(), expected.value) << said.str();
+    }
 }
 
 TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
