@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
+#include <optional>
 
 #include "tests/blackbox/board_player.h"
 #include "tests/core/solver.h"
