@@ -2,18 +2,23 @@
 // gesture on the slots and the menu commands.
 #include "board/board_window.h"
 
+#include <oleacc.h>
+
 #include <string>
 
 #include "app/resource.h"
 #include "board/display_check.h"
+#include "core/arrow_slide.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
 #include "help/help_window.h"
 #include "result/result_window.h"
+#include "win32/accessible.h"
 #include "win32/controls.h"
 #include "win32/messages.h"
 #include "win32/pictures.h"
 #include "win32/program_folder.h"
+#include "win32/subclass.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
@@ -50,6 +55,17 @@ std::wstring slotName(const Board &board, int index) {
     if (source == 0)
         return L"No picture";
     return L"Bird " + std::to_wstring(source);
+}
+
+// Each slot is a button that slides its bird; the counter is read as
+// "Moves" with the count as its value.
+constexpr AccessibleDescription kSlotDescription{ROLE_SYSTEM_PUSHBUTTON, nullptr, false, L"Press"};
+constexpr AccessibleDescription kMovesDescription{ROLE_SYSTEM_STATICTEXT, L"Moves", true, nullptr};
+
+LRESULT CALLBACK lbl_movesProc(HWND moves, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT)
+        return answerGetObject(moves, wParam, lParam, kMovesDescription);
+    return callBaseProcedure(moves, message, wParam, lParam);
 }
 
 BoardWindow *boardOf(HWND window) { return reinterpret_cast<BoardWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
@@ -133,6 +149,9 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HIWORD(wParam) == 0 && lParam == 0)
             onCommand(LOWORD(wParam));
         return 0;
+    case WM_KEYDOWN:
+        Form_KeyDown(wParam);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -164,7 +183,10 @@ bool BoardWindow::createControls() {
     }
     lbl_moves = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
                                 window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
-    return lbl_moves != nullptr;
+    if (!lbl_moves)
+        return false;
+    subclassControl(lbl_moves, lbl_movesProc);
+    return true;
 }
 
 bool BoardWindow::Form_Load(int &exitCode) {
@@ -269,6 +291,11 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
     case WM_CAPTURECHANGED:
         pressedSlot_ = 0;
         return 0;
+    case BM_CLICK:
+        img_bird_Click(index);
+        return 0;
+    case WM_GETOBJECT:
+        return answerGetObject(slot, wParam, lParam, kSlotDescription);
     }
     return DefWindowProcW(slot, message, wParam, lParam);
 }
@@ -312,6 +339,46 @@ void BoardWindow::img_bird_DragDrop(int index) {
     MovePiece(board_, static_cast<std::int16_t>(index));
     showBoard();
     GameWin();
+}
+
+void BoardWindow::img_bird_Click(int index) {
+    // The mouse cannot reach a hidden slot, nor any slot while a modal window
+    // has disabled the board.
+    if (!IsWindowEnabled(window_) || !board_.isShown(index) || !showsBird(index))
+        return;
+    img_bird_DragDrop(index);
+}
+
+// An arrow slides the bird on the far side of the empty slot towards it, on
+// the main block or the keypad (which sends VK_NUMPADn while Num Lock is
+// on). Each press and each repeat of a held key makes at most one move.
+void BoardWindow::Form_KeyDown(WPARAM key) {
+    Arrow arrow;
+    switch (key) {
+    case VK_LEFT:
+    case VK_NUMPAD4:
+        arrow = Arrow::Left;
+        break;
+    case VK_RIGHT:
+    case VK_NUMPAD6:
+        arrow = Arrow::Right;
+        break;
+    case VK_UP:
+    case VK_NUMPAD8:
+        arrow = Arrow::Up;
+        break;
+    case VK_DOWN:
+    case VK_NUMPAD2:
+        arrow = Arrow::Down;
+        break;
+    case VK_F1:
+        mnu_rules_Click();
+        return;
+    default:
+        return;
+    }
+    if (const int slot = slotSlidingToward(board_, arrow))
+        img_bird_Click(slot);
 }
 
 void BoardWindow::GameWin() {

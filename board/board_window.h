@@ -49,6 +49,10 @@ private:
     void img_bird_MouseMove(int index, POINT point);
     void img_bird_MouseUp(int index, POINT point);
     void img_bird_DragDrop(int index);
+    // A click made without the mouse, by an arrow key or an automation
+    // client: moves exactly what a click on the slot would.
+    void img_bird_Click(int index);
+    void Form_KeyDown(WPARAM key);
 
     void mnu_puz_Click(std::int16_t puzzle);
     void mnu_rules_Click();

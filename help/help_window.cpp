@@ -2,6 +2,7 @@
 // buttons, and in the about state the link to the maker's web site.
 #include "help/help_window.h"
 
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <cstdint>
@@ -10,11 +11,13 @@
 #include "app/resource.h"
 #include "core/module1.h"
 #include "help/help_text_file.h"
+#include "win32/accessible.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/picture_control.h"
 #include "win32/program_folder.h"
+#include "win32/subclass.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
@@ -53,6 +56,54 @@ constexpr POINT kLinkPosition{315, 162};
 constexpr SIZE kLinkSizeInTwips{1395, 270};
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
+
+constexpr AccessibleDescription kLinkDescription{ROLE_SYSTEM_LINK, nullptr, false, L"Jump"};
+
+// Tells the window that the link was clicked, as the label does for the mouse.
+void notifyLinkClicked(HWND link) {
+    SendMessageW(GetParent(link), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(link), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(link));
+}
+
+// The link label made usable without the mouse: Tab reaches it, it shows the
+// focus, and Enter, Space or an automation client's press act as a click.
+LRESULT CALLBACK lbl_urlProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter must reach the link rather than press the default button;
+        // Tab, Esc and the rest stay with the dialog manager.
+        const auto *key = reinterpret_cast<const MSG *>(lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+            return DLGC_WANTMESSAGE;
+        return callBaseProcedure(link, message, wParam, lParam);
+    }
+    case WM_KEYDOWN:
+        if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1 << 30))) // not a repeat
+            notifyLinkClicked(link);
+        return 0;
+    case BM_CLICK:
+        notifyLinkClicked(link);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(link, nullptr, TRUE);
+        break;
+    case WM_PAINT: {
+        const LRESULT painted = callBaseProcedure(link, message, wParam, lParam);
+        if (GetFocus() == link) {
+            RECT all{};
+            GetClientRect(link, &all);
+            HDC dc = GetDC(link);
+            DrawFocusRect(dc, &all);
+            ReleaseDC(link, dc);
+        }
+        return painted;
+    }
+    case WM_GETOBJECT:
+        return answerGetObject(link, wParam, lParam, kLinkDescription);
+    }
+    return callBaseProcedure(link, message, wParam, lParam);
+}
 
 class HelpWindow {
 public:
@@ -142,7 +193,8 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (id == IDOK || id == IDCANCEL) {
             EndDialog(dialog_, IDOK); // Esc and the close box
         } else if (id == IDC_URL) {
-            if (HIWORD(wParam) == STN_CLICKED)
+            // Only a link the user can see and reach may open.
+            if (HIWORD(wParam) == STN_CLICKED && IsWindowVisible(lbl_url) && IsWindowEnabled(dialog_))
                 lbl_url_Click();
         } else if (id >= IDC_HELP_BUTTON && id <= IDC_HELP_BUTTON + kAboutButton && HIWORD(wParam) == BN_CLICKED) {
             btn_help_Click(static_cast<std::int16_t>(id - IDC_HELP_BUTTON));
@@ -162,6 +214,7 @@ bool HelpWindow::Form_Load() {
     img_help = GetDlgItem(dialog_, IDC_HELP_PICTURE);
     img_logo = GetDlgItem(dialog_, IDC_LOGO);
     lbl_url = GetDlgItem(dialog_, IDC_URL);
+    subclassControl(lbl_url, lbl_urlProc);
 
     placeWindow();
 

@@ -37,6 +37,39 @@ void BoardPlayer::clickSlots(const std::vector<std::int16_t> &slots) {
         clickSlot(slot);
 }
 
+void BoardPlayer::pressOnBoard(WORD key) {
+    activate(board_);
+    pressKey(key);
+}
+
+WORD BoardPlayer::arrowFor(int slot, bool keypad) const {
+    const auto names = slotNames();
+    int empty = 1;
+    while (empty <= 9 && names[empty - 1] != L"Empty")
+        ++empty;
+    // The arrow points from the bird towards the empty slot.
+    const int rows = (empty - 1) / 3 - (slot - 1) / 3, columns = (empty - 1) % 3 - (slot - 1) % 3;
+    if (rows == 0 && columns == 1)
+        return keypad ? VK_NUMPAD6 : VK_RIGHT;
+    if (rows == 0 && columns == -1)
+        return keypad ? VK_NUMPAD4 : VK_LEFT;
+    if (rows == 1 && columns == 0)
+        return keypad ? VK_NUMPAD2 : VK_DOWN;
+    if (rows == -1 && columns == 0)
+        return keypad ? VK_NUMPAD8 : VK_UP;
+    return 0;
+}
+
+void BoardPlayer::slideWithArrows(const std::vector<std::int16_t> &slots) {
+    activate(board_);
+    bool keypad = false;
+    for (const int slot : slots) {
+        if (const WORD key = arrowFor(slot, keypad))
+            pressKey(key);
+        keypad = !keypad;
+    }
+}
+
 std::wstring BoardPlayer::slotName(int slot) const { return windowText(control(board_, IDC_SLOT1 + slot - 1)); }
 
 std::vector<std::wstring> BoardPlayer::slotNames() const {

@@ -1,5 +1,6 @@
 // Plays plumaro.exe from outside: chooses puzzles from the File menu, clicks
-// slots and reads back what the board and the result window show.
+// slots or slides birds with the arrow keys, and reads back what the board
+// and the result window show.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +36,15 @@ public:
     POINT backgroundPoint() const;
     void clickSlot(int slot);
     void clickSlots(const std::vector<std::int16_t> &slots);
+
+    // Presses a key with the board in the foreground.
+    void pressOnBoard(WORD key);
+    // The arrow key that slides the bird in slot i into the empty slot as the
+    // board shows it now (the keypad's with Num Lock on when keypad is set);
+    // 0 when slot i is not next to the empty slot.
+    WORD arrowFor(int slot, bool keypad = false) const;
+    // Plays the slots as arrow keys, the main block's and the keypad's in turn.
+    void slideWithArrows(const std::vector<std::int16_t> &slots);
 
     // What slot i says it shows: "Bird 5", "Empty", ...
     std::wstring slotName(int slot) const;

@@ -1,5 +1,5 @@
 // The board window in-process: the layout of its controls, the counter's
-// look and clicks sent as messages.
+// look, clicks sent as messages and what screen readers are told.
 #include <gtest/gtest.h>
 #include <objbase.h>
 
@@ -8,10 +8,13 @@
 #include "app/resource.h"
 #include "board/board_window.h"
 #include "core/module1.h"
+#include "tests/support/accessible_reader.h"
 #include "tests/support/program_driver.h"
 
 namespace plumaro {
 namespace {
+
+using namespace std::chrono_literals;
 
 class BoardWindowTest : public ::testing::Test {
 protected:
@@ -109,6 +112,50 @@ TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
     SendMessageW(slot(1), WM_LBUTTONUP, 0, MAKELPARAM(39, 39));
     EXPECT_EQ(testing::windowText(slot(1)), L"Bird 1");
     EXPECT_EQ(Module1::MoveCount, 0);
+}
+
+// Screen readers announce each slot as a button named by what it shows, and
+// pressing it moves exactly what a click would; the counter reads as "Moves".
+TEST_F(BoardWindowTest, SlotsAreButtonsThatPressLikeAClickAndTheCounterReadsAsMoves) {
+    using testing::AccessibleReader;
+    choose(IDM_PUZZLE1);
+    AccessibleReader bird(slot(1), AccessibleReader::Route::GetObject);
+    ASSERT_TRUE(bird) << std::hex << bird.result();
+    EXPECT_EQ(bird.role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(bird.name(), L"Bird 1");
+    EXPECT_EQ(bird.defaultAction(), L"Press");
+    EXPECT_EQ(bird.press(), S_OK);
+    testing::settle(50ms);
+    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
+    EXPECT_EQ(bird.name(), L"Empty");
+
+    AccessibleReader moves(GetDlgItem(board, IDC_MOVES), AccessibleReader::Route::GetObject);
+    ASSERT_TRUE(moves) << std::hex << moves.result();
+    EXPECT_EQ(moves.name(), L"Moves");
+    EXPECT_EQ(moves.value(), L"1");
+
+    // Bird 3 slides up; below the empty slot now lies puzzle 1's hidden row,
+    // and a disabled board takes no press, as it takes no click.
+    EXPECT_EQ(AccessibleReader(slot(4), AccessibleReader::Route::GetObject).press(), S_OK);
+    testing::settle(50ms);
+    AccessibleReader hidden(slot(7), AccessibleReader::Route::GetObject);
+    EXPECT_EQ(hidden.name(), L"No picture");
+    hidden.press();
+    testing::settle(50ms);
+    EnableWindow(board, FALSE);
+    bird.press();
+    testing::settle(50ms);
+    EnableWindow(board, TRUE);
+    EXPECT_EQ(testing::windowText(slot(1)), L"Bird 3");
+    EXPECT_EQ(testing::windowText(slot(4)), L"Empty");
+    EXPECT_EQ(testing::windowText(slot(7)), L"No picture");
+    EXPECT_EQ(moves.value(), L"2");
+
+    // A client may hold the object longer than the window lives.
+    DestroyWindow(board);
+    board = nullptr;
+    EXPECT_EQ(bird.name(), L"(none)");
+    EXPECT_EQ(bird.press(), CO_E_OBJNOTCONNECTED);
 }
 
 // A module without the board's pictures: creating the window fails.

@@ -86,11 +86,24 @@ protected:
         pressKey(VK_MENU);
         pressKey('H');
         pressKey(key);
+        return activeHelp();
+    }
+
+    // Every help window of the program.
+    std::vector<HWND> helpWindows() const {
+        std::vector<HWND> found;
+        for (HWND window : program_.windows())
+            if (windowText(window) == kHelpCaption)
+                found.push_back(window);
+        return found;
+    }
+
+    // The help window, once it is open and active.
+    HWND activeHelp() const {
         HWND help = nullptr;
         waitFor([&] {
-            for (HWND window : program_.windows())
-                if (windowText(window) == kHelpCaption)
-                    help = window;
+            const auto found = helpWindows();
+            help = found.empty() ? nullptr : found.back();
             return help && threadInfoOf(help).hwndActive == help;
         });
         settle(50ms);
@@ -248,6 +261,26 @@ TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
     closeWithKey(help, VK_ESCAPE);
 }
 
+TEST_F(HelpMenu, F1OpensTheRulesAsTheMenuDoesAndOnlyOnce) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = openHelp('A');
+    ASSERT_NE(help, nullptr);
+    closeWithKey(help, VK_ESCAPE);
+
+    activate(board_);
+    pressKey(VK_F1);
+    help = activeHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_EQ(text(help), rulesText());
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+    pressKey(VK_F1);
+    settle(300ms);
+    EXPECT_EQ(helpWindows().size(), 1u);
+    closeWithKey(help, VK_RETURN);
+    EXPECT_FALSE(IsWindow(help));
+}
+
 using HelpFiles = HelpMenu;
 
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
@@ -388,18 +421,55 @@ private:
     std::vector<BYTE> old_;
 };
 
-using HelpLink = HelpMenu;
+// Wine's shell opens web addresses with the stand-in browser for as long as
+// this lives; the addresses it was asked to open are noted in a file.
+class StandInBrowser {
+public:
+    StandInBrowser() { fs::remove(notes_); }
+    ~StandInBrowser() { fs::remove(notes_); }
+    StandInBrowser(const StandInBrowser &) = delete;
+    StandInBrowser &operator=(const StandInBrowser &) = delete;
+
+    explicit operator bool() const { return !path_.empty() && registered_; }
+    bool openedAny() const { return fs::exists(notes_); }
+    // Each address opened so far, one a line.
+    std::string opened() const { return readBytes(notes_); }
+
+private:
+    std::wstring path_ = unixPathOf(buildFolder() / L"fake-browser.sh");
+    RegistryValue registered_{HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_};
+    fs::path notes_ = buildFolder() / L"opened-addresses.txt";
+};
+
+// Until the result goes away, the shell's command for web addresses names a
+// program that does not exist, so ShellExecute fails (Wine's shell ignores
+// the user's own classes, hence the machine-wide one, put back afterwards).
+RegistryValue breakShell() {
+    return RegistryValue(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
+                         L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+}
+
+class HelpLink : public HelpMenu {
+protected:
+    // The program's message box over the help window, once it is open.
+    HWND programMessage(HWND help) const {
+        HWND message = nullptr;
+        waitFor([&] {
+            for (HWND window : program_.windows())
+                if (window != help && window != board_ && windowText(window) == L"Plumaro")
+                    message = window;
+            return message != nullptr;
+        });
+        return message;
+    }
+};
 
 TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
-    const std::wstring browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    if (browser.empty())
+    const StandInBrowser browser;
+    if (!browser)
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
-    const fs::path opened = buildFolder() / L"opened-addresses.txt";
-    fs::remove(opened);
-    RegistryValue standIn(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
-    ASSERT_TRUE(standIn);
 
     // The board's hand over a bird is the same pointer as the link's.
     startPuzzle('1');
@@ -433,9 +503,9 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 
     const std::wstring aboutShown = text(help);
     clickAt(centreOf(link));
-    EXPECT_TRUE(waitFor([&] { return fs::exists(opened); }, 10s));
+    EXPECT_TRUE(waitFor([&] { return browser.openedAny(); }, 10s));
     settle(300ms);
-    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    EXPECT_EQ(browser.opened(), std::string(kSiteAddress) + "\n");
     EXPECT_TRUE(IsWindow(help));
     EXPECT_EQ(state(help), HelpState::About);
     EXPECT_EQ(text(help), aboutShown);
@@ -445,19 +515,73 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     EXPECT_FALSE(IsWindowVisible(link));
     clickAt(centreOf(link));
     settle(1500ms);
-    EXPECT_EQ(readBytes(opened), std::string(kSiteAddress) + "\n");
+    EXPECT_EQ(browser.opened(), std::string(kSiteAddress) + "\n");
     closeWithKey(help, VK_ESCAPE);
-    fs::remove(opened);
+}
+
+// The screen under a window, pixel by pixel.
+std::vector<COLORREF> pixelsOf(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    std::vector<COLORREF> pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
+    ASSERT_NE(board_, nullptr);
+    const StandInBrowser browser;
+    if (!browser)
+        GTEST_SKIP() << "the stand-in browser needs Wine's shell";
+
+    // In the rules state Tab never stops on the hidden link.
+    HWND help = openHelp('R');
+    ASSERT_NE(help, nullptr);
+    HWND link = control(help, IDC_URL);
+    for (int tab = 0; tab < 6; ++tab) {
+        pressKey(VK_TAB);
+        EXPECT_NE(focus(help), link);
+    }
+
+    press(help, kAboutButton);
+    const auto unfocused = pixelsOf(link);
+    for (int tab = 0; tab < 6 && focus(help) != link; ++tab)
+        pressKey(VK_TAB);
+    ASSERT_EQ(focus(help), link) << "Tab does not reach the link";
+    settle(100ms);
+    EXPECT_NE(pixelsOf(link), unfocused) << "the link does not show the focus";
+
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitFor([&] { return browser.openedAny(); }, 10s));
+    pressKey(VK_SPACE);
+    const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
+    EXPECT_TRUE(waitFor([&] { return browser.opened() == twice; }, 10s)) << browser.opened();
+    EXPECT_TRUE(IsWindow(help)) << "Enter on the link must not close the window";
+    EXPECT_EQ(state(help), HelpState::About);
+
+    {
+        // The same message as for a click when the shell cannot open it.
+        const RegistryValue brokenShell = breakShell();
+        ASSERT_TRUE(brokenShell);
+        pressKey(VK_RETURN);
+        HWND message = programMessage(help);
+        ASSERT_NE(message, nullptr);
+        EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
+        closeWithKey(message, VK_RETURN);
+    }
+    EXPECT_EQ(browser.opened(), twice);
+    closeWithKey(help, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(help));
 }
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
-    // The shell's command for web addresses names a program that does not
-    // exist, so ShellExecute fails (Wine's shell ignores the user's own
-    // classes, hence the machine-wide one, put back afterwards).
-    RegistryValue brokenShell(HKEY_CLASSES_ROOT, L"https\\shell\\open\\command", nullptr,
-                              L"\"C:\\nowhere\\no-browser.exe\" \"%1\"");
+    const RegistryValue brokenShell = breakShell();
     ASSERT_TRUE(brokenShell);
 
     // Opened on the rules, switched to about by the button: the message
@@ -468,13 +592,7 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     const std::wstring aboutShown = text(help);
     clickAt(centreOf(control(help, IDC_URL)));
 
-    HWND message = nullptr;
-    waitFor([&] {
-        for (HWND window : program_.windows())
-            if (window != help && window != board_ && windowText(window) == L"Plumaro")
-                message = window;
-        return message != nullptr;
-    });
+    HWND message = programMessage(help);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(windowText(control(message, 0xFFFF)), L"oops, unable to link you there");
     std::vector<int> buttons;

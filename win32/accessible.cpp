@@ -1,0 +1,288 @@
+// An accessible object of the program's own for one control, and the
+// accessibility library, loaded only when a client first asks.
+#include "win32/accessible.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace plumaro {
+
+namespace {
+
+// The functions of the accessibility library and of OLE automation the
+// objects need. Resolved at the first WM_GETOBJECT, never at start-up, and
+// kept for the life of the process.
+struct AccessibilityLibrary {
+    using LresultFromObjectFunction = LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN);
+    using AccessibleObjectFromWindowFunction = HRESULT(WINAPI *)(HWND, DWORD, REFIID, void **);
+    using SysAllocStringFunction = BSTR(WINAPI *)(const OLECHAR *);
+
+    LresultFromObjectFunction lresultFromObject = nullptr;
+    AccessibleObjectFromWindowFunction accessibleObjectFromWindow = nullptr;
+    SysAllocStringFunction sysAllocString = nullptr;
+
+    explicit operator bool() const { return lresultFromObject && sysAllocString; }
+
+    template <typename Function> static Function find(HMODULE library, const char *name) {
+        return library ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(library, name))) : nullptr;
+    }
+
+    static const AccessibilityLibrary &get() {
+        static const AccessibilityLibrary library = [] {
+            AccessibilityLibrary found;
+            const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+            const HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
+            found.lresultFromObject = find<LresultFromObjectFunction>(oleacc, "LresultFromObject");
+            found.accessibleObjectFromWindow =
+                find<AccessibleObjectFromWindowFunction>(oleacc, "AccessibleObjectFromWindow");
+            found.sysAllocString = find<SysAllocStringFunction>(oleaut32, "SysAllocString");
+            return found;
+        }();
+        return library;
+    }
+};
+
+bool isSelf(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// The control's client area as one object without children.
+class ControlAccessible final : public IAccessible {
+public:
+    ControlAccessible(HWND control, const AccessibleDescription &what) : control_(control), what_(what) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IDispatch: clients use the IAccessible methods directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+                                     UINT *) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override {
+        if (!parent)
+            return E_POINTER;
+        *parent = nullptr;
+        if (!IsWindow(control_))
+            return CO_E_OBJNOTCONNECTED;
+        const auto fromWindow = AccessibilityLibrary::get().accessibleObjectFromWindow;
+        if (!fromWindow)
+            return S_FALSE;
+        return fromWindow(control_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                          reinterpret_cast<void **>(parent));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch **child) override {
+        if (!child)
+            return E_POINTER;
+        *child = nullptr;
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
+        return text(child, name, what_.name ? std::wstring(what_.name) : windowText());
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override {
+        if (!what_.textIsValue)
+            return noText(child, value, DISP_E_MEMBERNOTFOUND);
+        return text(child, value, windowText());
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override {
+        return noText(child, description, S_FALSE);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
+        return number(child, role, what_.role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override {
+        return number(child, state, stateFlags());
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override { return noText(child, help, S_FALSE); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, long *topic) override {
+        if (file)
+            *file = nullptr;
+        if (topic)
+            *topic = 0;
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override {
+        return noText(child, shortcut, S_FALSE);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override {
+        if (!focus)
+            return E_POINTER;
+        focus->vt = VT_EMPTY;
+        if (GetFocus() != control_)
+            return S_FALSE;
+        focus->vt = VT_I4;
+        focus->lVal = CHILDID_SELF;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override {
+        if (!selection)
+            return E_POINTER;
+        selection->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override {
+        if (!what_.defaultAction)
+            return noText(child, action, DISP_E_MEMBERNOTFOUND);
+        return text(child, action, what_.defaultAction);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override {
+        if (!left || !top || !width || !height)
+            return E_POINTER;
+        *left = *top = *width = *height = 0;
+        if (const HRESULT checked = check(child); checked != S_OK)
+            return checked;
+        RECT rect{};
+        GetWindowRect(control_, &rect);
+        *left = rect.left;
+        *top = rect.top;
+        *width = rect.right - rect.left;
+        *height = rect.bottom - rect.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT *end) override {
+        if (!end)
+            return E_POINTER;
+        end->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT *hit) override {
+        if (!hit)
+            return E_POINTER;
+        hit->vt = VT_EMPTY;
+        if (!IsWindow(control_))
+            return CO_E_OBJNOTCONNECTED;
+        RECT rect{};
+        GetWindowRect(control_, &rect);
+        if (!PtInRect(&rect, POINT{x, y}))
+            return S_FALSE;
+        hit->vt = VT_I4;
+        hit->lVal = CHILDID_SELF;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (const HRESULT checked = check(child); checked != S_OK)
+            return checked;
+        if (!what_.defaultAction)
+            return DISP_E_MEMBERNOTFOUND;
+        // Posted: the press may open a modal window, which must not hold the
+        // client's call until it closes.
+        return PostMessageW(control_, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    ~ControlAccessible() = default;
+
+    HRESULT check(const VARIANT &child) const {
+        if (!isSelf(child))
+            return E_INVALIDARG;
+        return IsWindow(control_) ? S_OK : CO_E_OBJNOTCONNECTED;
+    }
+
+    long stateFlags() const {
+        long flags = 0;
+        if (!IsWindowVisible(control_))
+            flags |= STATE_SYSTEM_INVISIBLE;
+        if (!IsWindowEnabled(GetAncestor(control_, GA_ROOT)))
+            flags |= STATE_SYSTEM_UNAVAILABLE;
+        if (GetWindowLongW(control_, GWL_STYLE) & WS_TABSTOP)
+            flags |= STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == control_)
+            flags |= STATE_SYSTEM_FOCUSED;
+        if (what_.role == ROLE_SYSTEM_LINK)
+            flags |= STATE_SYSTEM_LINKED;
+        if (what_.role == ROLE_SYSTEM_STATICTEXT)
+            flags |= STATE_SYSTEM_READONLY;
+        return flags;
+    }
+
+    HRESULT number(const VARIANT &child, VARIANT *out, long value) const {
+        if (!out)
+            return E_POINTER;
+        out->vt = VT_EMPTY;
+        if (const HRESULT checked = check(child); checked != S_OK)
+            return checked;
+        out->vt = VT_I4;
+        out->lVal = value;
+        return S_OK;
+    }
+
+    std::wstring windowText() const {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control_)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+
+    HRESULT text(const VARIANT &child, BSTR *out, const std::wstring &value) const {
+        if (!out)
+            return E_POINTER;
+        *out = nullptr;
+        if (const HRESULT checked = check(child); checked != S_OK)
+            return checked;
+        *out = AccessibilityLibrary::get().sysAllocString(value.c_str());
+        return *out ? S_OK : E_OUTOFMEMORY;
+    }
+
+    HRESULT noText(const VARIANT &child, BSTR *out, HRESULT result) const {
+        if (!out)
+            return E_POINTER;
+        *out = nullptr;
+        const HRESULT checked = check(child);
+        return checked != S_OK ? checked : result;
+    }
+
+    HWND control_;
+    AccessibleDescription what_;
+    LONG references_ = 1;
+};
+
+} // namespace
+
+LRESULT answerGetObject(HWND control, WPARAM wParam, LPARAM lParam, const AccessibleDescription &what) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return DefWindowProcW(control, WM_GETOBJECT, wParam, lParam);
+    const AccessibilityLibrary &library = AccessibilityLibrary::get();
+    if (!library)
+        return DefWindowProcW(control, WM_GETOBJECT, wParam, lParam);
+    auto *object = new ControlAccessible(control, what);
+    const LRESULT result = library.lresultFromObject(__uuidof(IAccessible), wParam, object);
+    object->Release(); // the result holds its own reference
+    return result;
+}
+
+} // namespace plumaro
