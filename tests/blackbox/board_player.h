@@ -43,6 +43,10 @@ public:
     std::wstring moves() const;
     bool movesVisible() const;
 
+    // Opens the help window with Help > Rules ('R') or Help > About... ('A')
+    // and waits for it to be active; nullptr if it does not open.
+    HWND openHelp(WORD key);
+
     // The open result window, or nullptr.
     HWND resultWindow() const;
     // Reads the result window, waiting for it to open, then closes it with
