@@ -52,20 +52,7 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
-HWND BoardPlayer::openHelp(WORD key) {
-    activate(board_);
-    pressKey(VK_MENU);
-    pressKey('H');
-    pressKey(key);
-    HWND help = nullptr;
-    waitFor([&] {
-        for (HWND window : program_.windows())
-            if (windowText(window) == L"Plumaro Puzzle - Help")
-                help = window;
-        return help && GetForegroundWindow() == help;
-    });
-    return help;
-}
+HWND BoardPlayer::openHelp(WORD key) { return testing::openHelp(program_, board_, key); }
 
 HWND BoardPlayer::resultWindow() const {
     for (HWND window : program_.windows()) {

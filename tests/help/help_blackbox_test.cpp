@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
 constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
 constexpr int kOkButton = IDC_HELP_BUTTON + 4;
 constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
@@ -82,17 +81,7 @@ protected:
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A').
     HWND openHelp(WORD key) {
-        activate(board_);
-        pressKey(VK_MENU);
-        pressKey('H');
-        pressKey(key);
-        HWND help = nullptr;
-        waitFor([&] {
-            for (HWND window : program_.windows())
-                if (windowText(window) == kHelpCaption)
-                    help = window;
-            return help && threadInfoOf(help).hwndActive == help;
-        });
+        HWND help = testing::openHelp(program_, board_, key);
         settle(50ms);
         return help;
     }
