@@ -79,6 +79,18 @@ VALUES
     [ -n "$size" ] && [ $((size)) -gt 500 ] || fail "uninstall entry EstimatedSize is '$size' KB, below the program's size"
 }
 
+# carries_icon_and_version EXE ICON: true if every image of the icon and the
+# version text are among the program's resources.
+carries_icon_and_version() {
+    python3 - "$1" "$2" "$version" <<'PY'
+import struct, sys
+exe, ico = (open(name, "rb").read() for name in sys.argv[1:3])
+count = struct.unpack_from("<H", ico, 4)[0]
+images = [ico[start:start + size] for size, start in (struct.unpack_from("<II", ico, 14 + 16 * i) for i in range(count))]
+sys.exit(0 if all(image in exe for image in images) and sys.argv[3].encode("utf-16-le") in exe else 1)
+PY
+}
+
 count_installed() {
     local entries shortcuts
     entries=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -c 'Plumaro')
@@ -100,6 +112,10 @@ check_setup() {
         [ -s "$installed/$file" ] || fail "no $file in $installed"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+    for exe in "$package" "$installed/uninstall.exe"; do
+        carries_icon_and_version "$exe" "$installed/SOUND/birdicon.ico" ||
+            fail "$(basename "$exe") lacks the game's icon or version $version"
+    done
     folder=$(windows_path "$installed")
     folder=${folder%\\}
     check_entry "$folder"
