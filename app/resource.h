@@ -23,6 +23,9 @@
 // Controls of the result window
 #define IDC_MESSAGE 2101
 #define IDC_IMAGE1 2111 // pictures 1..4 are IDC_IMAGE1 + 0..3
+#define IDC_IMAGE2 2112
+#define IDC_IMAGE3 2113
+#define IDC_IMAGE4 2114
 
 // Controls of the help window
 #define IDC_HELP_TEXT 2201
@@ -30,6 +33,9 @@
 #define IDC_LOGO 2203
 #define IDC_URL 2204
 #define IDC_HELP_BUTTON 2210 // the button with index i is IDC_HELP_BUTTON + i
+#define IDC_HELP_RULES 2210  // index 0
+#define IDC_HELP_OK 2214     // index 4
+#define IDC_HELP_ABOUT 2215  // index 5
 
 // Pictures
 #define IDR_BOARD_BACKGROUND 3001

@@ -85,6 +85,8 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
+HWND BoardPlayer::openHelp(WORD key) { return testing::openHelp(program_, board_, key); }
+
 HWND BoardPlayer::resultWindow() const {
     for (HWND window : program_.windows()) {
         wchar_t name[16] = {};
@@ -95,7 +97,7 @@ HWND BoardPlayer::resultWindow() const {
     return nullptr;
 }
 
-HWND BoardPlayer::openHelp(int command) {
+HWND BoardPlayer::postHelpCommand(int command) {
     PostMessageW(board_, WM_COMMAND, static_cast<WPARAM>(command), 0);
     return helpWindow();
 }

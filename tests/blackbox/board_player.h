@@ -53,9 +53,12 @@ public:
     std::wstring moves() const;
     bool movesVisible() const;
 
-    // Opens the help window with the Help menu's command (IDM_RULES,
-    // IDM_ABOUT) and returns it once it shows, or nullptr.
-    HWND openHelp(int command);
+    // Opens the help window with Help > Rules ('R') or Help > About... ('A')
+    // and waits for it to be active; nullptr if it does not open.
+    HWND openHelp(WORD key);
+    // Opens the help window by posting the Help menu's command (IDM_RULES,
+    // IDM_ABOUT), needing no keyboard focus; returns it once it shows, or nullptr.
+    HWND postHelpCommand(int command);
     // The help window once it shows, or nullptr.
     HWND helpWindow();
 

@@ -90,7 +90,7 @@ TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
     expectBoardClientSize(player.board());
     expectCentredOnScreen(player.board());
 
-    HWND help = player.openHelp(IDM_RULES);
+    HWND help = player.postHelpCommand(IDM_RULES);
     ASSERT_NE(help, nullptr);
     RECT client{};
     GetClientRect(help, &client);
@@ -256,7 +256,7 @@ TEST(StartUp, RunsFromAFolderAsDeepAsItsOwnPathAllows) {
         ASSERT_NE(player.board(), nullptr) << "no board window";
         EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr) << "the icon was not found";
 
-        HWND help = player.openHelp(IDM_RULES);
+        HWND help = player.postHelpCommand(IDM_RULES);
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
         PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON + 5, BN_CLICKED), 0);

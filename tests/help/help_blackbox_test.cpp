@@ -17,11 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
 constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
 constexpr int kOkButton = IDC_HELP_BUTTON + 4;
 constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 constexpr char kSiteAddress[] = "https://plumaro.example/";
+constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
 
 void writeBytes(const fs::path &path, const std::string &bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -82,11 +82,9 @@ protected:
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A').
     HWND openHelp(WORD key) {
-        activate(board_);
-        pressKey(VK_MENU);
-        pressKey('H');
-        pressKey(key);
-        return activeHelp();
+        HWND help = testing::openHelp(program_, board_, key);
+        settle(50ms);
+        return help;
     }
 
     // Every help window of the program.

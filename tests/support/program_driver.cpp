@@ -187,6 +187,23 @@ void activate(HWND window) {
     settle(50ms);
 }
 
+HWND openHelp(const RunningProgram &program, HWND board, WORD key) {
+    activate(board);
+    pressKey(VK_MENU);
+    pressKey('H');
+    pressKey(key);
+    HWND help = nullptr;
+    waitFor([&] {
+        for (HWND window : program.windows())
+            if (windowText(window) == L"Plumaro Puzzle - Help")
+                help = window;
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &info) && info.hwndActive == help;
+    });
+    return help;
+}
+
 HCURSOR cursorShown() {
     CURSORINFO info{};
     info.cbSize = sizeof info;

@@ -66,6 +66,11 @@ HWND control(HWND parent, int id);
 // The client area of a window in screen coordinates.
 RECT clientRectOnScreen(HWND window);
 
+// Opens the help window of the program whose board this is, with
+// Help > Rules ('R') or Help > About... ('A'), and waits until it is the
+// active window of its thread; nullptr if it does not open.
+HWND openHelp(const RunningProgram &program, HWND board, WORD key);
+
 // Real input through SendInput.
 void moveMouseTo(POINT screenPoint);
 void mouseDown();

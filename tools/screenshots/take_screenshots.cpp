@@ -1,10 +1,12 @@
 // Plays plumaro.exe and saves the pictures of it that the README shows:
-// the board at start, a game in progress and a result window.
+// the board at start, a game in progress, a result window and the help
+// window with the rules and with the about text.
 //   take_screenshots OUTPUT_FOLDER
 #include <windows.h>
 
 #include <cstdio>
 #include <fstream>
+#include <utility>
 
 #include "tests/blackbox/board_player.h"
 #include "tests/core/solver.h"
@@ -95,5 +97,17 @@ int wmain(int argc, wchar_t **argv) {
     settle(500ms);
     saveScreenArea(unionOf(windowArea(player.board()), windowArea(result)), output / L"result.bmp");
     player.readAndCloseResult(VK_RETURN);
+
+    for (const auto &[key, name] : {std::pair{WORD{'R'}, L"help-rules.bmp"}, std::pair{WORD{'A'}, L"help-about.bmp"}}) {
+        HWND help = player.openHelp(key);
+        if (!help)
+            return 1;
+        moveMouseTo({5, 5});
+        settle(500ms);
+        saveScreenArea(windowArea(help), output / name);
+        pressKey(VK_ESCAPE);
+        if (!waitFor([&] { return !IsWindow(help); }))
+            return 1;
+    }
     return 0;
 }

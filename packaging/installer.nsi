@@ -1,0 +1,91 @@
+; The game's installer: a per-user install without administrator rights, a
+; Start-menu shortcut, an entry in the list of installed apps and an
+; uninstaller that takes all of it away again. makensis is given:
+;   VERSION      the game's version, x.y.z
+;   PROGRAM      the built plumaro.exe
+;   RUNTIME_DIR  the folder of its run-time files (help texts, SOUND)
+;   OUT_FILE     the installer to write
+
+Unicode true
+; 64-bit stubs: the game is a 64-bit program.
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+; The files carry no build-time dates, so the same files give the same
+; installer.
+SetDateSave off
+
+!include "FileFunc.nsh"
+
+!define APP_NAME "Plumaro Puzzles"
+!define PUBLISHER "Plumaro"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_NAME}"
+!define SHORTCUT "$SMPROGRAMS\${APP_NAME}.lnk"
+
+Name "${APP_NAME}"
+OutFile "${OUT_FILE}"
+Icon "${RUNTIME_DIR}\SOUND\birdicon.ico"
+UninstallIcon "${RUNTIME_DIR}\SOUND\birdicon.ico"
+InstallDir "$LOCALAPPDATA\Programs\${APP_NAME}"
+; An upgrade goes where the game already is.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=0 "ProductName" "${APP_NAME}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "FileDescription" "${APP_NAME} ${VERSION} Setup"
+VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section
+    SetShellVarContext current
+    SetOutPath "$INSTDIR"
+    File "${PROGRAM}"
+    File "${RUNTIME_DIR}\default.txt"
+    File "${RUNTIME_DIR}\tavi.txt"
+    SetOutPath "$INSTDIR\SOUND"
+    File "${RUNTIME_DIR}\SOUND\birdicon.ico"
+    File "${RUNTIME_DIR}\SOUND\G0034.WAV"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\plumaro.exe" "" "$INSTDIR\plumaro.exe" 0
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\plumaro.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; Removes the files by name, never the folder's whole contents: a player who
+; chose a folder of their own keeps whatever else is in it. The game itself
+; creates only its help texts, and only beside itself.
+Section "Uninstall"
+    SetShellVarContext current
+    Delete "${SHORTCUT}"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    Delete "$INSTDIR\SOUND\birdicon.ico"
+    Delete "$INSTDIR\SOUND\G0034.WAV"
+    RMDir "$INSTDIR\SOUND"
+    Delete "$INSTDIR\plumaro.exe"
+    Delete "$INSTDIR\default.txt"
+    Delete "$INSTDIR\tavi.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+SectionEnd
