@@ -31,8 +31,9 @@ struct AccessibilityLibrary {
     static const AccessibilityLibrary &get() {
         static const AccessibilityLibrary library = [] {
             AccessibilityLibrary found;
-            const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-            const HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
+            // From the system folder only, never from beside the program.
+            const HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+            const HMODULE oleaut32 = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
             found.lresultFromObject = find<LresultFromObjectFunction>(oleacc, "LresultFromObject");
             found.accessibleObjectFromWindow =
                 find<AccessibleObjectFromWindowFunction>(oleacc, "AccessibleObjectFromWindow");
