@@ -142,10 +142,10 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // The window's definition: its pictures and controls as they stand before
 // the load step places them.
 bool BoardWindow::createControls() {
-    background_ = loadGifResource(instance_, IDR_BOARD_BACKGROUND);
-    img_splash = loadGifResource(instance_, IDR_TITLE);
+    background_ = loadPicture(instance_, IDR_BOARD_BACKGROUND);
+    img_splash = loadPicture(instance_, IDR_TITLE);
     for (int k = 1; k <= Board::kSlotCount; ++k) {
-        img_source[k - 1] = loadGifResource(instance_, IDR_BIRD1 + k - 1);
+        img_source[k - 1] = loadPicture(instance_, IDR_BIRD1 + k - 1);
         if (!img_source[k - 1])
             return false;
     }

@@ -99,9 +99,9 @@ void ResultWindow::Form_Load() {
     messageFont_ = createBoldSansSerif(975, resolution);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
-    background_ = loadGifResource(instance_, IDR_RESULT_BACKGROUND);
+    background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
     for (int i = 0; i < 4; ++i) {
-        images_[i] = loadGifResource(instance_, IDR_RESULT1 + i);
+        images_[i] = loadPicture(instance_, IDR_RESULT1 + i);
         HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
         SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(images_[i].get()));
         placeControl(image, kImagePlacements[i]);

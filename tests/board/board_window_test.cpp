@@ -1,7 +1,6 @@
 // The board window in-process: the layout of its controls, the counter's
 // look and clicks sent as messages.
 #include <gtest/gtest.h>
-#include <objbase.h>
 
 #include "app/resource.h"
 #include "board/board_window.h"
@@ -14,7 +13,6 @@ namespace {
 class BoardWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         BoardWindow::registerClasses(GetModuleHandleW(nullptr));
     }
 
