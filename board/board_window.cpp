@@ -332,12 +332,22 @@ void BoardWindow::InitNewGame() {
     showBoard();
 }
 
+// Touches only the slots that change (a move changes two): each window call
+// is a round trip to the window server under Wine.
 void BoardWindow::showBoard() {
     for (int i = 1; i <= Board::kSlotCount; ++i) {
         HWND slot = img_bird[i - 1];
-        SetWindowTextW(slot, slotName(board_, i).c_str());
-        InvalidateRect(slot, nullptr, FALSE);
-        ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
+        // A slot's name says which picture it shows.
+        const std::wstring name = slotName(board_, i);
+        wchar_t shown[16] = {};
+        GetWindowTextW(slot, shown, 16);
+        if (name != shown) {
+            SetWindowTextW(slot, name.c_str());
+            InvalidateRect(slot, nullptr, FALSE);
+        }
+        const bool visible = (GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (board_.isShown(i) != visible)
+            ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
     }
     const std::wstring count(board_.counterText.begin(), board_.counterText.end());
     SetWindowTextW(lbl_moves, count.c_str());

@@ -114,7 +114,7 @@ void runFloor(const std::string &name, Samples &samples, bool withDialog) {
     if (!pollUntil([&] { return painted(window = windowOfClass(program, kFloorClass)); }))
         throw std::runtime_error(name + ": no window painted");
     samples["start"][name].push_back(millisecondsSince(started));
-    settle(500ms);
+    settle(1500ms);
     samples["memory"][name].push_back(privateMegabytes(program.processId()));
     if (!withDialog)
         return;
@@ -140,7 +140,7 @@ void runGame(Samples &samples, const std::filesystem::path &game, const solver::
     if (!pollUntil([&] { return painted(player.board()); }))
         throw std::runtime_error("plumaro: no board painted");
     samples["start"]["plumaro"].push_back(millisecondsSince(started));
-    settle(500ms);
+    settle(1500ms);
     samples["memory"]["plumaro"].push_back(privateMegabytes(player.program().processId()));
 
     player.choosePuzzle(1);
@@ -203,7 +203,7 @@ struct Measure {
 
 constexpr Measure kMeasures[] = {
     {"start", "start to window painted", "ms", "floor_sound", false},
-    {"memory", "private memory after start", "MB", "floor_sound", true},
+    {"memory", "private memory 1.5 s after start", "MB", "floor_sound", true},
     {"counter", "click on a bird to counter", "ms", nullptr, false},
     {"dialog", "click to dialog painted (floor_sound: blank dialog, plumaro: result)", "ms", "floor_sound", false},
     {"idle", "CPU time over 10 s idle", "ms", nullptr, false},
