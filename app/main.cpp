@@ -1,13 +1,9 @@
 // Entry point of plumaro.exe: creates the board window and runs the message loop.
 #include <windows.h>
-#include <objbase.h>
 
 #include "board/board_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The system's image codecs, which decode the pictures, are COM objects.
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
-        return 1;
     int exitCode = 1;
     // Without its classes the window cannot be created, which create says.
     plumaro::BoardWindow::registerClasses(instance);
@@ -21,6 +17,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
         exitCode = static_cast<int>(message.wParam);
     }
-    CoUninitialize();
     return exitCode;
 }

@@ -40,9 +40,22 @@
 // Pictures
 #define IDR_BOARD_BACKGROUND 3001
 #define IDR_TITLE 3002
-#define IDR_BIRD1 3011 // sources 1..9 are IDR_BIRD1 + 0..8; 9 is the empty picture
+// The board's sources 1..9, IDR_BIRD1 + 0..8 in order; 9 is the empty slot.
+#define IDR_BIRD1 3011
+#define IDR_BIRD2 3012
+#define IDR_BIRD3 3013
+#define IDR_BIRD4 3014
+#define IDR_BIRD5 3015
+#define IDR_BIRD6 3016
+#define IDR_BIRD7 3017
+#define IDR_BIRD8 3018
+#define IDR_EMPTY 3019
 #define IDR_RESULT_BACKGROUND 3101
-#define IDR_RESULT1 3111 // result pictures 1..4 are IDR_RESULT1 + 0..3
+// The result pictures 1..4, IDR_RESULT1 + 0..3 in order.
+#define IDR_RESULT1 3111
+#define IDR_RESULT2 3112
+#define IDR_RESULT3 3113
+#define IDR_RESULT4 3114
 #define IDB_RULES 3201
 #define IDB_LOGO 3202
 

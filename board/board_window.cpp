@@ -162,10 +162,10 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // The window's definition: its pictures and controls as they stand before
 // the load step places them.
 bool BoardWindow::createControls() {
-    background_ = loadGifResource(instance_, IDR_BOARD_BACKGROUND);
-    img_splash = loadGifResource(instance_, IDR_TITLE);
+    background_ = loadPicture(instance_, IDR_BOARD_BACKGROUND);
+    img_splash = loadPicture(instance_, IDR_TITLE);
     for (int k = 1; k <= Board::kSlotCount; ++k) {
-        img_source[k - 1] = loadGifResource(instance_, IDR_BIRD1 + k - 1);
+        img_source[k - 1] = loadPicture(instance_, IDR_BIRD1 + k - 1);
         if (!img_source[k - 1])
             return false;
     }
@@ -399,12 +399,22 @@ void BoardWindow::InitNewGame() {
     showBoard();
 }
 
+// Touches only the slots that change (a move changes two): each window call
+// is a round trip to the window server under Wine.
 void BoardWindow::showBoard() {
     for (int i = 1; i <= Board::kSlotCount; ++i) {
         HWND slot = img_bird[i - 1];
-        SetWindowTextW(slot, slotName(board_, i).c_str());
-        InvalidateRect(slot, nullptr, FALSE);
-        ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
+        // A slot's name says which picture it shows.
+        const std::wstring name = slotName(board_, i);
+        wchar_t shown[16] = {};
+        GetWindowTextW(slot, shown, 16);
+        if (name != shown) {
+            SetWindowTextW(slot, name.c_str());
+            InvalidateRect(slot, nullptr, FALSE);
+        }
+        const bool visible = (GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (board_.isShown(i) != visible)
+            ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
     }
     const std::wstring count(board_.counterText.begin(), board_.counterText.end());
     SetWindowTextW(lbl_moves, count.c_str());

@@ -2,6 +2,7 @@
 // buttons, and in the about state the link to the maker's web site.
 #include "help/help_window.h"
 
+#include <objbase.h>
 #include <oleacc.h>
 #include <shellapi.h>
 
@@ -323,8 +324,13 @@ void HelpWindow::DisplayHelp(const std::wstring &file) {
 
 // Only the about state shows the link, so only there can it be clicked.
 void HelpWindow::lbl_url_Click() {
+    // The shell may hand the address to a COM handler. Nothing else in the
+    // program uses COM, so it is started for this call only, not at start-up.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const auto result =
         reinterpret_cast<INT_PTR>(ShellExecuteW(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL));
+    if (SUCCEEDED(com))
+        CoUninitialize();
     if (result <= 32)
         showProgramMessage(dialog_, kLinkFailed);
 }

@@ -104,10 +104,10 @@ void ResultWindow::Form_Load() {
     messageFont_ = createBoldSansSerif(975, resolution);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
-    background_ = loadGifResource(instance_, IDR_RESULT_BACKGROUND);
+    background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
     for (int i = 0; i < 4; ++i) {
         HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
-        images_[i].show(image, loadGifResource(instance_, IDR_RESULT1 + i));
+        images_[i].show(image, loadPicture(instance_, IDR_RESULT1 + i));
         placeControl(image, kImagePlacements[i]);
     }
 

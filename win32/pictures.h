@@ -1,4 +1,4 @@
-// Pictures compiled into the program: decoding them and drawing them.
+// Pictures compiled into the program: loading them and drawing them.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +7,11 @@
 
 namespace plumaro {
 
-// Decodes the GIF stored as RCDATA resource `id` into a 32-bit bitmap, using
-// the system's image codecs (COM must be initialised on this thread).
-// Returns nullptr if the resource is missing or cannot be decoded.
-UniqueBitmap loadGifResource(HINSTANCE instance, int id);
+// Loads BITMAP resource `id` as a DIB section that keeps the picture's own
+// format (8 bits per pixel with its palette), so that it costs one byte a
+// pixel and draws with exactly the stored colours. Returns nullptr if the
+// resource is missing or cannot be loaded.
+UniqueBitmap loadPicture(HINSTANCE instance, int id);
 
 // The bitmap's size in pixels.
 SIZE bitmapSize(HBITMAP bitmap);

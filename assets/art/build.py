@@ -24,8 +24,15 @@ def picture(drawing, name, palette):
     return drawing.width, drawing.height, palette, idx
 
 
+def write_gif_and_bitmap(name, width, height, palette, indices):
+    """The GIF is the picture of record; the 8-bit BMP beside it holds the same pixels and palette in the
+    form the program embeds, so that it starts without an image decoder."""
+    write(os.path.join(PICTURES, name + ".gif"), formats.gif(width, height, palette, indices))
+    write(os.path.join(PICTURES, name + ".bmp"), formats.bmp8(width, height, palette, indices))
+
+
 def save_gif(drawing, name, palette):
-    write(os.path.join(PICTURES, name + ".gif"), formats.gif(*picture(drawing, name, palette)))
+    write_gif_and_bitmap(name, *picture(drawing, name, palette))
 
 
 def save_bmp(drawing, name, palette):
@@ -58,13 +65,13 @@ def board():
     w, h, _, idx = picture(scene.drawing(), "board", palette)
     for box in (scene.GRID, scene.COUNTER):
         require_plain("board.gif", w, idx, box, 0)
-    write(os.path.join(PICTURES, "board.gif"), formats.gif(w, h, palette, idx))
+    write_gif_and_bitmap("board", w, h, palette, idx)
 
 
 def title():
     import title as card
     palette = board_palette()
-    write(os.path.join(PICTURES, "title.gif"), formats.gif(*card.SIZE, palette, card.indices(palette)))
+    write_gif_and_bitmap("title", *card.SIZE, palette, card.indices(palette))
 
 
 def result_palette():
@@ -79,7 +86,7 @@ def result():
     w, h, _, idx = picture(dialog.drawing(), "result", palette)
     # The program writes the verdict on the sign, so that strip must stay pure white.
     require_plain("result.gif", w, idx, (28, 93, 148, 118), palette.index(raster.hexrgb(dialog.WHITE)))
-    write(os.path.join(PICTURES, "result.gif"), formats.gif(w, h, palette, idx))
+    write_gif_and_bitmap("result", w, h, palette, idx)
 
 
 def verdicts():

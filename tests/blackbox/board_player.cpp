@@ -5,9 +5,9 @@
 
 namespace plumaro::testing {
 
-BoardPlayer::BoardPlayer(const std::filesystem::path &exe) : program_(exe) {
+BoardPlayer::BoardPlayer(const std::filesystem::path &exe, bool activateBoard) : program_(exe) {
     board_ = program_.waitForWindow(L"PlumaroBoard");
-    if (board_)
+    if (board_ && activateBoard)
         activate(board_);
 }
 

@@ -23,8 +23,9 @@ struct ResultSeen {
 
 class BoardPlayer {
 public:
-    // Starts the program (from exe) and waits for its board window.
-    explicit BoardPlayer(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe");
+    // Starts the program (from exe), waits for its board window and, unless
+    // told otherwise, brings it to the foreground.
+    explicit BoardPlayer(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe", bool activateBoard = true);
 
     HWND board() const { return board_; }
     RunningProgram &program() { return program_; }

@@ -1,7 +1,6 @@
 // The board window in-process: the layout of its controls, the counter's
 // look, clicks sent as messages and what screen readers are told.
 #include <gtest/gtest.h>
-#include <objbase.h>
 
 #include <thread>
 
@@ -19,7 +18,6 @@ using namespace std::chrono_literals;
 class BoardWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         BoardWindow::registerClasses(GetModuleHandleW(nullptr));
     }
 

@@ -1,7 +1,6 @@
 // The result window in-process: what it shows for each verdict and how it
 // closes.
 #include <gtest/gtest.h>
-#include <objbase.h>
 
 #include <functional>
 
@@ -39,12 +38,7 @@ std::vector<int> visiblePictures(HWND dialog) {
     return visible;
 }
 
-class ResultWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-};
-
-TEST_F(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
+TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
     const Verdict verdicts[] = {{"WELL DONE", ResultPicture::Image1},
                                 {"GOOD TRY", ResultPicture::Image2},
                                 {"WELL DONE", ResultPicture::Image3},
@@ -63,7 +57,7 @@ TEST_F(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
     }
 }
 
-TEST_F(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
+TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
     showAndInspect({"GOOD TRY", ResultPicture::Image2}, [](HWND dialog) {
         RECT client{};
         GetClientRect(dialog, &client);
@@ -75,7 +69,7 @@ TEST_F(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
     });
 }
 
-TEST_F(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
+TEST(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
     showAndInspect({"WELL DONE", ResultPicture::Image1}, [](HWND dialog) {
         UpdateWindow(dialog);
         HDC dc = GetDC(dialog);
@@ -97,7 +91,7 @@ TEST_F(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
     });
 }
 
-TEST_F(ResultWindowTest, EscapeClosesItToo) {
+TEST(ResultWindowTest, EscapeClosesItToo) {
     bool inspected = false;
     showAndInspect(
         {"GOOD TRY", ResultPicture::Image4}, [&](HWND) { inspected = true; }, IDCANCEL);

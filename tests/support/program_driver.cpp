@@ -173,6 +173,11 @@ void clickAt(POINT screenPoint) {
     mouseUp();
 }
 
+void clickWithoutWaiting() {
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(MOUSEEVENTF_LEFTUP);
+}
+
 void pressKey(WORD virtualKey) {
     INPUT inputs[2]{};
     inputs[0].type = inputs[1].type = INPUT_KEYBOARD;

@@ -76,6 +76,9 @@ void moveMouseTo(POINT screenPoint);
 void mouseDown();
 void mouseUp();
 void clickAt(POINT screenPoint);
+// A click where moveMouseTo last put the pointer that returns at once,
+// without giving the program time to react (to time how long it takes).
+void clickWithoutWaiting();
 void pressKey(WORD virtualKey);
 // Brings the window to the foreground so that keyboard input reaches it.
 void activate(HWND window);

@@ -1,0 +1,15 @@
+# Fails unless PROGRAM, a release build, carries no debug sections and stays
+# within MAX_BYTES with all its pictures.
+execute_process(COMMAND ${OBJDUMP} -h ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT dump MATCHES "\\.text")
+  message(FATAL_ERROR "objdump -h failed on ${PROGRAM} or was not understood")
+endif()
+string(REGEX MATCHALL "\\.debug[_a-z]*" debug_sections "${dump}")
+if(debug_sections)
+  message(FATAL_ERROR "${PROGRAM} carries debug sections: ${debug_sections}")
+endif()
+file(SIZE ${PROGRAM} size)
+if(size GREATER MAX_BYTES)
+  message(FATAL_ERROR "${PROGRAM} is ${size} bytes, more than ${MAX_BYTES}")
+endif()
+message(STATUS "${size} bytes, no debug sections")
