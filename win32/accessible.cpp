@@ -2,6 +2,7 @@
 // accessibility library, loaded only when a client first asks.
 #include "win32/accessible.h"
 
+#include <objbase.h>
 #include <oleacc.h>
 
 #include <string>
@@ -31,6 +32,12 @@ struct AccessibilityLibrary {
     static const AccessibilityLibrary &get() {
         static const AccessibilityLibrary library = [] {
             AccessibilityLibrary found;
+            // Handing an object to a client marshals it through COM, which the
+            // program otherwise starts only around opening the web link. The
+            // first request comes on the window's thread; COM then stays on
+            // there, since clients may hold objects for as long as they like.
+            if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+                return found;
             // From the system folder only, never from beside the program.
             const HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
             const HMODULE oleaut32 = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
