@@ -19,6 +19,7 @@
 #include "win32/picture_control.h"
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
+#include "win32/system_library.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
@@ -324,13 +325,19 @@ void HelpWindow::DisplayHelp(const std::wstring &file) {
 
 // Only the about state shows the link, so only there can it be clicked.
 void HelpWindow::lbl_url_Click() {
-    // The shell may hand the address to a COM handler. Nothing else in the
-    // program uses COM, so it is started for this call only, not at start-up.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteW(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL));
+    // The shell and COM are found only now: nothing else needs them, and
+    // loading them would slow every start of the program. The shell may hand
+    // the address to a COM handler, so COM runs for the length of the call.
+    const auto openWithShell = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    const auto startCom = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    const auto endCom = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+    const HRESULT com =
+        startCom && endCom ? startCom(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) : E_FAIL;
+    const auto result = openWithShell ? reinterpret_cast<INT_PTR>(
+                                            openWithShell(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL))
+                                      : 0;
     if (SUCCEEDED(com))
-        CoUninitialize();
+        endCom();
     if (result <= 32)
         showProgramMessage(dialog_, kLinkFailed);
 }

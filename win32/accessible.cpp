@@ -7,44 +7,35 @@
 
 #include <string>
 
+#include "win32/system_library.h"
+
 namespace plumaro {
 
 namespace {
 
-// The functions of the accessibility library and of OLE automation the
-// objects need. Resolved at the first WM_GETOBJECT, never at start-up, and
+// The functions of COM, the accessibility library and OLE automation that
+// the objects need. Found at the first WM_GETOBJECT, never at start-up, and
 // kept for the life of the process.
 struct AccessibilityLibrary {
-    using LresultFromObjectFunction = LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN);
-    using AccessibleObjectFromWindowFunction = HRESULT(WINAPI *)(HWND, DWORD, REFIID, void **);
-    using SysAllocStringFunction = BSTR(WINAPI *)(const OLECHAR *);
-
-    LresultFromObjectFunction lresultFromObject = nullptr;
-    AccessibleObjectFromWindowFunction accessibleObjectFromWindow = nullptr;
-    SysAllocStringFunction sysAllocString = nullptr;
+    decltype(&LresultFromObject) lresultFromObject = nullptr;
+    decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
+    decltype(&SysAllocString) sysAllocString = nullptr;
 
     explicit operator bool() const { return lresultFromObject && sysAllocString; }
-
-    template <typename Function> static Function find(HMODULE library, const char *name) {
-        return library ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(library, name))) : nullptr;
-    }
 
     static const AccessibilityLibrary &get() {
         static const AccessibilityLibrary library = [] {
             AccessibilityLibrary found;
-            // Handing an object to a client marshals it through COM, which the
-            // program otherwise starts only around opening the web link. The
+            // Handing an object to a client marshals it through COM. The
             // first request comes on the window's thread; COM then stays on
             // there, since clients may hold objects for as long as they like.
-            if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+            const auto startCom = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+            if (!startCom || FAILED(startCom(nullptr, COINIT_APARTMENTTHREADED)))
                 return found;
-            // From the system folder only, never from beside the program.
-            const HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-            const HMODULE oleaut32 = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-            found.lresultFromObject = find<LresultFromObjectFunction>(oleacc, "LresultFromObject");
+            found.lresultFromObject = systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
             found.accessibleObjectFromWindow =
-                find<AccessibleObjectFromWindowFunction>(oleacc, "AccessibleObjectFromWindow");
-            found.sysAllocString = find<SysAllocStringFunction>(oleaut32, "SysAllocString");
+                systemFunction<decltype(&AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+            found.sysAllocString = systemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
             return found;
         }();
         return library;

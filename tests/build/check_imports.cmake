@@ -8,7 +8,7 @@ endif()
 
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
 set(system_dlls
-  kernel32.dll user32.dll gdi32.dll shell32.dll ole32.dll winmm.dll msvcrt.dll)
+  kernel32.dll user32.dll gdi32.dll winmm.dll msvcrt.dll)
 set(found "")
 foreach(line IN LISTS lines)
   string(REPLACE "DLL Name: " "" dll "${line}")

@@ -1,0 +1,13 @@
+// Functions of system libraries found on first use.
+#include "win32/system_library.h"
+
+namespace plumaro {
+
+FARPROC systemFunction(const wchar_t *library, const char *name) {
+    // Never from beside the program, where anybody could put a library of
+    // the same name.
+    const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module ? GetProcAddress(module, name) : nullptr;
+}
+
+} // namespace plumaro
