@@ -62,16 +62,10 @@ HWND BoardPlayer::resultWindow() const {
     return nullptr;
 }
 
-std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
-    HWND result = nullptr;
-    for (int tries = 0; tries < 100 && !result; ++tries) {
-        result = resultWindow();
-        if (!result)
-            settle(20ms);
-    }
+std::optional<ResultSeen> BoardPlayer::readResult() const {
+    HWND result = resultWindow();
     if (!result)
         return std::nullopt;
-
     ResultSeen seen;
     seen.message = windowText(control(result, IDC_MESSAGE));
     int visible = 0;
@@ -87,18 +81,49 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     RECT client{};
     GetClientRect(result, &client);
     seen.client = {client.right, client.bottom};
+    return seen;
+}
 
-    if (key) {
-        activate(result);
+std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
+    HWND result = nullptr;
+    waitFor([&] { return (result = resultWindow()) != nullptr; }, 2s);
+    if (!result)
+        return std::nullopt;
+    const auto seen = readResult();
+
+    if (key == kCloseBox) {
+        if (const auto closeBox = closeBoxOf(result))
+            clickAt(*closeBox);
+    } else if (key) {
+        if (GetForegroundWindow() != result)
+            activate(result);
         pressKey(key);
     } else {
-        RECT ok{};
-        GetWindowRect(control(result, IDOK), &ok);
-        clickAt({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+        clickAt(centreOf(control(result, IDOK)));
     }
-    for (int tries = 0; tries < 100 && IsWindow(result); ++tries)
-        settle(20ms);
+    waitFor([&] { return !IsWindow(result); }, 2s);
     return seen;
+}
+
+HWND BoardPlayer::helpWindow() const {
+    for (HWND window : program_.windows())
+        if (windowText(window) == L"Plumaro Puzzle - Help")
+            return window;
+    return nullptr;
+}
+
+HWND BoardPlayer::openHelp(WORD key) {
+    if (GetForegroundWindow() != board_)
+        activate(board_);
+    pressKey(VK_MENU);
+    pressKey('H');
+    pressKey(key);
+    HWND help = nullptr;
+    waitFor([&] {
+        help = helpWindow();
+        return help && GetForegroundWindow() == help;
+    });
+    return help;
 }
 
 } // namespace plumaro::testing

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,13 @@ public:
 
     // Waits for the process to end; true with its exit code if it did.
     bool waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout = 5s) const;
+    bool running() const;
+
+    // The process's private memory in bytes (PrivateUsage, else
+    // PagefileUsage), and its GDI and USER object counts: GR_GDIOBJECTS or
+    // GR_USEROBJECTS (0 where the system does not count them, as under Wine).
+    std::size_t privateMemory() const;
+    DWORD guiObjects(DWORD kind) const;
 
 private:
     PROCESS_INFORMATION process_{};
@@ -65,8 +73,14 @@ std::wstring windowText(HWND window);
 HWND control(HWND parent, int id);
 // The client area of a window in screen coordinates.
 RECT clientRectOnScreen(HWND window);
+POINT centreOf(HWND window);
+// The close box on a window's caption, found the way the system finds it.
+std::optional<POINT> closeBoxOf(HWND window);
 
-// Real input through SendInput.
+// Real input through SendInput. Each event is followed by a short pause
+// (30 ms for the mouse, 50 ms for keys) unless setInputPauses(false) turns
+// the pauses off for a test that waits for the program's reaction itself.
+void setInputPauses(bool on);
 void moveMouseTo(POINT screenPoint);
 void mouseDown();
 void mouseUp();
@@ -104,6 +118,28 @@ public:
 private:
     bool hadValue_ = false;
     DWORD oldValue_ = 0;
+};
+
+// The Unix path of a file, as Wine's shell hands it to a Unix program;
+// empty when not running under Wine.
+std::wstring unixPathOf(const std::filesystem::path &path);
+
+// A registry value, set for a while and then put back as it was.
+class RegistryValue {
+public:
+    RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value);
+    ~RegistryValue();
+    RegistryValue(const RegistryValue &) = delete;
+    RegistryValue &operator=(const RegistryValue &) = delete;
+    explicit operator bool() const { return set_; }
+
+private:
+    HKEY root_;
+    const wchar_t *key_;
+    const wchar_t *name_;
+    bool had_ = false;
+    bool set_ = false;
+    std::vector<wchar_t> old_;
 };
 
 } // namespace plumaro::testing

@@ -1,0 +1,421 @@
+// A seeded random-input soak of plumaro.exe: thousands of real clicks and
+// key presses, each followed by a check of what the player sees against the
+// puzzle rules played on a model board. PLUMARO_SOAK_EVENTS sets the number
+// of events (3000 unless set), PLUMARO_SOAK_SEED the seed; the same seed and
+// count replay the same run.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "app/resource.h"
+#include "core/module1.h"
+#include "core/puzzle.h"
+#include "tests/blackbox/board_player.h"
+#include "tests/core/solver.h"
+
+namespace plumaro::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
+constexpr int kOkButton = IDC_HELP_BUTTON + 4;
+constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+// Keys that mean nothing to the board or the help window.
+constexpr WORD kStrayKeys[] = {'Q', 'X', '5', VK_F5};
+
+unsigned long long setting(const char *name, unsigned long long fallback) {
+    const char *value = std::getenv(name);
+    return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+// The game as the rules say it stands, fed the same actions as the program.
+// Module1's variables in this process are the model's.
+struct Model {
+    Board board;
+    std::optional<Verdict> verdict; // shown in a result window not yet closed
+    enum class Help { Closed, Rules, About } help = Help::Closed;
+    int linksOpened = 0;
+
+    // The clicks still to make to finish the game the way it was planned,
+    // and before them, last first, the clicks that undo moves off the plan.
+    std::vector<std::int16_t> plan;
+    std::size_t planned = 0;
+    std::vector<std::int16_t> detours;
+
+    Model() {
+        Module1::PuzzleNumber = Module1::HelpMode = Module1::MoveCount = 0;
+        Module1::Slot7Moved = Module1::GameActive = Module1::kFalse;
+    }
+
+    void newGame(std::int16_t puzzle, std::vector<std::int16_t> solution) {
+        Module1::PuzzleNumber = puzzle;
+        InitNewGame(board);
+        plan = std::move(solution);
+        planned = 0;
+        detours.clear();
+    }
+
+    bool showsBird(int slot) const { return board.isShown(slot) && board.source(slot) != Board::kEmptySource; }
+
+    // A whole click on the slot; true when a piece moved.
+    bool click(int slot) {
+        if (!showsBird(slot) || !Module1::GameActive)
+            return false;
+        const int movesBefore = Module1::MoveCount;
+        const Board before = board;
+        MovePiece(board, static_cast<std::int16_t>(slot));
+        verdict = GameWin(board);
+        if (verdict)
+            EndGame();
+        return board != before || Module1::MoveCount != movesBefore;
+    }
+
+    int emptySlot() const {
+        for (int slot = 1; slot <= 9; ++slot)
+            if (board.isEmpty(slot))
+                return slot;
+        return 0;
+    }
+};
+
+class Soak : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(player.board(), nullptr);
+        setInputPauses(false);
+        for (std::int16_t puzzle = 1; puzzle <= 3; ++puzzle)
+            for (auto slot7 : {solver::Slot7::Free, solver::Slot7::Stays, solver::Slot7::Moves})
+                if (auto clicks = solver::shortestSolution(puzzle, slot7))
+                    solutions[puzzle - 1].push_back(*clicks);
+    }
+    void TearDown() override { setInputPauses(true); }
+
+    // One random event, played on the program and on the model; returns
+    // what the program showed that the model did not, or "".
+    std::string playOneEvent() {
+        if (model.verdict)
+            return closeResult();
+        if (model.help != Model::Help::Closed)
+            return useHelp();
+        return useBoard();
+    }
+
+    std::string useBoard() {
+        const int choice = pick(100);
+        if (choice < 45 && Module1::GameActive)
+            return followPlan();
+        if (choice < 60)
+            return clickSlot(1 + pick(9));
+        if (choice < 65) {
+            note("click on the background");
+            clickAt(pick(2) ? player.backgroundPoint() : centreOf(control(player.board(), IDC_MOVES)));
+            return checkBoard();
+        }
+        if (choice < 75)
+            return pressAndReleaseElsewhere();
+        if (choice < 85) {
+            const auto puzzle = static_cast<std::int16_t>(1 + pick(3));
+            const auto &plans = solutions[puzzle - 1];
+            model.newGame(puzzle, plans[pick(plans.size())]);
+            note("new game, puzzle " + std::to_string(puzzle));
+            activateIfNeeded(player.board());
+            pressKey(VK_MENU);
+            pressKey('F');
+            pressKey(static_cast<WORD>('0' + puzzle));
+            return checkBoard();
+        }
+        if (choice < 92) {
+            const bool rules = pick(2);
+            model.help = rules ? Model::Help::Rules : Model::Help::About;
+            note(rules ? "Help > Rules" : "Help > About");
+            activateIfNeeded(player.board());
+            pressKey(VK_MENU);
+            pressKey('H');
+            pressKey(rules ? 'R' : 'A');
+            return checkHelp();
+        }
+        return strayKey(player.board());
+    }
+
+    // The next click of the plan, after undoing any moves off it.
+    std::string followPlan() {
+        if (!model.detours.empty()) {
+            const std::int16_t slot = model.detours.back();
+            note("back to the plan: slot " + std::to_string(slot));
+            if (model.click(slot))
+                model.detours.pop_back();
+            clickAt(player.slotCentre(slot));
+            return checkBoard();
+        }
+        if (model.planned >= model.plan.size())
+            return clickSlot(1 + pick(9));
+        const std::int16_t slot = model.plan[model.planned];
+        note("planned: slot " + std::to_string(slot));
+        if (model.click(slot))
+            ++model.planned;
+        clickAt(player.slotCentre(slot));
+        return checkBoard();
+    }
+
+    std::string clickSlot(int slot) {
+        note("click slot " + std::to_string(slot));
+        const int wasEmpty = model.emptySlot();
+        if (model.click(slot))
+            model.detours.push_back(static_cast<std::int16_t>(wasEmpty));
+        clickAt(player.slotCentre(slot));
+        return checkBoard();
+    }
+
+    // A press on a slot released on another slot or the background: never a
+    // move. Sometimes the pointer comes back to where it was pressed before
+    // the release, which does not make it a click either.
+    std::string pressAndReleaseElsewhere() {
+        const int from = 1 + pick(9), to = 1 + pick(9);
+        const bool toBackground = to == from, comeBack = pick(4) == 0;
+        note("press slot " + std::to_string(from) + ", release " +
+             (comeBack ? "back on it after leaving" : toBackground ? "on the background" : "on slot " + std::to_string(to)));
+        moveMouseTo(player.slotCentre(from));
+        mouseDown();
+        moveMouseTo(toBackground || comeBack ? player.backgroundPoint() : player.slotCentre(to));
+        if (comeBack)
+            moveMouseTo(player.slotCentre(from));
+        mouseUp();
+        return checkBoard();
+    }
+
+    std::string strayKey(HWND window) {
+        const WORD key = kStrayKeys[pick(std::size(kStrayKeys))];
+        note("stray key " + std::to_string(key));
+        activateIfNeeded(window);
+        pressKey(key);
+        return model.help == Model::Help::Closed ? checkBoard() : checkHelp();
+    }
+
+    std::string closeResult() {
+        const int how = pick(5);
+        if (how == 4) {
+            // The top row lies above the result window, which is centred on
+            // the board.
+            note("click on the board beside the result window");
+            clickAt(player.slotCentre(1 + pick(3)));
+            return checkResult();
+        }
+        const WORD keys[] = {VK_RETURN, VK_ESCAPE, 0, kCloseBox};
+        const char *names[] = {"Enter", "Esc", "OK", "the close box"};
+        note(std::string("close the result with ") + names[how]);
+        model.verdict.reset();
+        player.readAndCloseResult(keys[how]);
+        if (!waitFor([&] { return IsWindowEnabled(player.board()) && !player.resultWindow(); }, 2s))
+            return "the result window did not close";
+        return checkBoard();
+    }
+
+    std::string useHelp() {
+        HWND help = player.helpWindow();
+        if (!help)
+            return "no help window";
+        const int choice = pick(10);
+        if (choice < 3) {
+            const bool rules = pick(2);
+            note(rules ? "the Rules button" : "the About button");
+            model.help = rules ? Model::Help::Rules : Model::Help::About;
+            clickAt(centreOf(control(help, rules ? kRulesButton : kAboutButton)));
+            return checkHelp();
+        }
+        if (choice < 4 && !browser.empty() && pick(4) == 0) {
+            note("click where the link is");
+            if (model.help == Model::Help::About)
+                ++model.linksOpened;
+            clickAt(centreOf(control(help, IDC_URL)));
+            return checkHelp();
+        }
+        if (choice < 6)
+            return strayKey(help);
+        // Not Enter: after a click on Rules or About, that button has the
+        // focus and Enter presses it again.
+        const int how = pick(3);
+        const char *names[] = {"Esc", "OK", "the close box"};
+        note(std::string("close the help with ") + names[how]);
+        model.help = Model::Help::Closed;
+        if (how == 0) {
+            activateIfNeeded(help);
+            pressKey(VK_ESCAPE);
+        } else if (how == 1) {
+            clickAt(centreOf(control(help, kOkButton)));
+        } else if (const auto closeBox = closeBoxOf(help)) {
+            clickAt(*closeBox);
+        }
+        if (!waitFor([&] { return !IsWindow(help) && IsWindowEnabled(player.board()); }, 2s))
+            return "the help window did not close";
+        return checkBoard();
+    }
+
+    // Waits for the board to show what the model says; describes the first
+    // difference when it does not.
+    std::string checkBoard() {
+        std::string difference;
+        waitFor(
+            [&] {
+                difference = boardDifference();
+                return difference.empty();
+            },
+            2s);
+        return difference;
+    }
+
+    std::string boardDifference() {
+        if (!player.program().running())
+            return "the program has ended";
+        if (model.verdict)
+            return checkResult();
+        if (player.resultWindow())
+            return "a result window that the rules do not call for";
+        std::ostringstream out;
+        for (int slot = 1; slot <= 9; ++slot) {
+            const int source = model.board.source(slot);
+            const std::wstring name = source == 9   ? L"Empty"
+                                      : source == 0 ? L"No picture"
+                                                    : L"Bird " + std::to_wstring(source);
+            if (player.slotName(slot) != name)
+                out << "slot " << slot << " shows another picture than " << std::string(name.begin(), name.end())
+                    << "; ";
+            if (player.slotVisible(slot) != model.board.isShown(slot))
+                out << "slot " << slot << (model.board.isShown(slot) ? " hidden; " : " shown; ");
+        }
+        const std::wstring moves = player.moves();
+        if (moves != std::wstring(model.board.counterText.begin(), model.board.counterText.end()))
+            out << "the counter shows " << std::string(moves.begin(), moves.end()) << " after "
+                << model.board.counterText << " moves; ";
+        if (player.movesVisible() != model.board.counterShown)
+            out << "the counter's visibility; ";
+        if (model.help == Model::Help::Closed && player.program().windows().size() != 1)
+            out << player.program().windows().size() << " windows open instead of the board alone; ";
+        return out.str();
+    }
+
+    std::string checkResult() {
+        std::string difference;
+        waitFor(
+            [&] {
+                const auto seen = player.readResult();
+                if (!seen) {
+                    difference = "no result window";
+                    return false;
+                }
+                const std::string_view message = model.verdict->message;
+                const int picture = static_cast<int>(model.verdict->picture) + 1;
+                difference.clear();
+                if (seen->message != std::wstring(message.begin(), message.end()))
+                    difference = "the result says " + std::string(seen->message.begin(), seen->message.end());
+                else if (seen->picture != picture)
+                    difference = "the result shows picture " + std::to_string(seen->picture) + ", not " +
+                                 std::to_string(picture);
+                return difference.empty();
+            },
+            2s);
+        return difference;
+    }
+
+    std::string checkHelp() {
+        std::string difference;
+        waitFor(
+            [&] {
+                HWND help = player.helpWindow();
+                if (!help) {
+                    difference = "no help window";
+                    return false;
+                }
+                const bool about = model.help == Model::Help::About;
+                const auto shown = [&](int id) { return IsWindowVisible(control(help, id)) != FALSE; };
+                difference.clear();
+                if (shown(IDC_HELP_PICTURE) == about || shown(IDC_LOGO) != about || shown(IDC_URL) != about)
+                    difference = about ? "the help window does not show the about text"
+                                       : "the help window does not show the rules";
+                if (difference.empty() && IsWindowEnabled(player.board()))
+                    difference = "the board takes input under the help window";
+                return difference.empty();
+            },
+            2s);
+        return difference;
+    }
+
+    void activateIfNeeded(HWND window) {
+        if (GetForegroundWindow() != window)
+            activate(window);
+    }
+
+    std::size_t pick(std::size_t count) { return static_cast<std::size_t>(random() % count); }
+
+    void note(std::string action) {
+        lastActions.push_back(std::to_string(step) + ": " + std::move(action));
+        if (lastActions.size() > 20)
+            lastActions.pop_front();
+    }
+
+    BoardPlayer player;
+    Model model;
+    std::array<std::vector<std::vector<std::int16_t>>, 3> solutions;
+    std::mt19937_64 random;
+    std::wstring browser;
+    unsigned long long step = 0;
+    std::deque<std::string> lastActions;
+};
+
+TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
+    const unsigned long long seed = setting("PLUMARO_SOAK_SEED", GetTickCount64() ^ GetCurrentProcessId());
+    const unsigned long long events = setting("PLUMARO_SOAK_EVENTS", 3000);
+    std::printf("soak: seed %llu, %llu events (PLUMARO_SOAK_SEED=%llu PLUMARO_SOAK_EVENTS=%llu replays it)\n", seed,
+                events, seed, events);
+    std::fflush(stdout);
+    random.seed(seed);
+
+    // The link opens a stand-in browser that notes the address, where the
+    // private Wine session can show one; elsewhere the soak leaves the link alone.
+    browser = unixPathOf(buildFolder() / L"fake-browser.sh");
+    const fs::path opened = buildFolder() / L"opened-addresses.txt";
+    fs::remove(opened);
+    std::optional<RegistryValue> standIn;
+    if (!browser.empty())
+        standIn.emplace(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
+
+    const auto start = std::chrono::steady_clock::now();
+    for (step = 1; step <= events; ++step) {
+        const std::string difference = playOneEvent();
+        if (!difference.empty()) {
+            std::string actions;
+            for (const auto &action : lastActions)
+                actions += "\n  " + action;
+            FAIL() << "seed " << seed << ", step " << step << ": " << difference << "\nlast actions:" << actions
+                   << "\nreplay: PLUMARO_SOAK_SEED=" << seed << " PLUMARO_SOAK_EVENTS=" << step;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("soak: %llu events in %.1f s, %.1f events/s; %d links opened\n", events, seconds, events / seconds,
+                model.linksOpened);
+
+    if (!browser.empty()) {
+        // The stand-in notes each address it is asked to open, a line each.
+        const std::string site = "https://plumaro.example/\n";
+        std::string expected;
+        for (int link = 0; link < model.linksOpened; ++link)
+            expected += site;
+        const auto addresses = [&] {
+            std::ifstream in(opened, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        };
+        EXPECT_TRUE(waitFor([&] { return addresses().size() >= expected.size(); }, 10s));
+        EXPECT_EQ(addresses(), expected);
+        fs::remove(opened);
+    }
+}
+
+} // namespace
+} // namespace plumaro::testing
