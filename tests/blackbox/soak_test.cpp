@@ -43,6 +43,8 @@ struct Model {
     std::optional<Verdict> verdict; // shown in a result window not yet closed
     enum class Help { Closed, Rules, About } help = Help::Closed;
     int linksOpened = 0;
+    int movesMade = 0;
+    std::array<int, 4> verdictsByPicture{};
 
     // The clicks still to make to finish the game the way it was planned,
     // and before them, last first, the clicks that undo moves off the plan.
@@ -73,9 +75,13 @@ struct Model {
         const Board before = board;
         MovePiece(board, static_cast<std::int16_t>(slot));
         verdict = GameWin(board);
-        if (verdict)
+        if (verdict) {
             EndGame();
-        return board != before || Module1::MoveCount != movesBefore;
+            ++verdictsByPicture[static_cast<std::size_t>(verdict->picture)];
+        }
+        const bool moved = board != before || Module1::MoveCount != movesBefore;
+        movesMade += moved;
+        return moved;
     }
 
     int emptySlot() const {
@@ -121,7 +127,9 @@ protected:
         }
         if (choice < 75)
             return pressAndReleaseElsewhere();
-        if (choice < 85) {
+        // New games come mostly once a game is over, so that most games go
+        // on long enough to reach a result.
+        if (choice < 85 && (!Module1::GameActive || pick(8) == 0)) {
             const auto puzzle = static_cast<std::int16_t>(1 + pick(3));
             const auto &plans = solutions[puzzle - 1];
             model.newGame(puzzle, plans[pick(plans.size())]);
@@ -132,7 +140,7 @@ protected:
             pressKey(static_cast<WORD>('0' + puzzle));
             return checkBoard();
         }
-        if (choice < 92) {
+        if (choice >= 85 && choice < 92) {
             const bool rules = pick(2);
             model.help = rules ? Model::Help::Rules : Model::Help::About;
             note(rules ? "Help > Rules" : "Help > About");
@@ -150,28 +158,42 @@ protected:
         if (!model.detours.empty()) {
             const std::int16_t slot = model.detours.back();
             note("back to the plan: slot " + std::to_string(slot));
+            clickOnSlot(slot);
             if (model.click(slot))
                 model.detours.pop_back();
-            clickAt(player.slotCentre(slot));
             return checkBoard();
         }
         if (model.planned >= model.plan.size())
             return clickSlot(1 + pick(9));
         const std::int16_t slot = model.plan[model.planned];
         note("planned: slot " + std::to_string(slot));
+        clickOnSlot(slot);
         if (model.click(slot))
             ++model.planned;
-        clickAt(player.slotCentre(slot));
         return checkBoard();
     }
 
     std::string clickSlot(int slot) {
         note("click slot " + std::to_string(slot));
         const int wasEmpty = model.emptySlot();
+        clickOnSlot(slot);
         if (model.click(slot))
             model.detours.push_back(static_cast<std::int16_t>(wasEmpty));
-        clickAt(player.slotCentre(slot));
         return checkBoard();
+    }
+
+    // A click on the slot. On a bird, the press and the release each wait
+    // for the slot to take and let go of the pointer, so that no pointer
+    // move from the X server can come between them.
+    void clickOnSlot(int slot) {
+        const bool bird = model.showsBird(slot) && !model.verdict;
+        moveMouseTo(player.slotCentre(slot));
+        mouseDown();
+        if (bird)
+            waitFor([&] { return pointerCaptured(); }, 1s);
+        mouseUp();
+        if (bird)
+            waitFor([&] { return !pointerCaptured(); }, 1s);
     }
 
     // A press on a slot released on another slot or the background: never a
@@ -185,8 +207,13 @@ protected:
         moveMouseTo(player.slotCentre(from));
         mouseDown();
         moveMouseTo(toBackground || comeBack ? player.backgroundPoint() : player.slotCentre(to));
-        if (comeBack)
+        if (comeBack) {
+            // The system merges pointer moves still waiting in the queue:
+            // the program must have seen the pointer leave (the slot lets go
+            // of the pointer then) before it comes back.
+            waitFor([&] { return !pointerCaptured(); }, 1s);
             moveMouseTo(player.slotCentre(from));
+        }
         mouseUp();
         return checkBoard();
     }
@@ -230,7 +257,7 @@ protected:
             clickAt(centreOf(control(help, rules ? kRulesButton : kAboutButton)));
             return checkHelp();
         }
-        if (choice < 4 && !browser.empty() && pick(4) == 0) {
+        if (choice < 4 && !browser.empty() && pick(2) == 0) {
             note("click where the link is");
             if (model.help == Model::Help::About)
                 ++model.linksOpened;
@@ -347,6 +374,13 @@ protected:
         return difference;
     }
 
+    bool pointerCaptured() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(player.board(), nullptr), &info);
+        return info.hwndCapture != nullptr;
+    }
+
     void activateIfNeeded(HWND window) {
         if (GetForegroundWindow() != window)
             activate(window);
@@ -398,7 +432,10 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("soak: %llu events in %.1f s, %.1f events/s; %d links opened\n", events, seconds, events / seconds,
+    const auto &verdicts = model.verdictsByPicture;
+    std::printf("soak: %llu events in %.1f s, %.1f events/s; %d moves, results with pictures 1-4: %d %d %d %d, "
+                "%d links opened\n",
+                events, seconds, events / seconds, model.movesMade, verdicts[0], verdicts[1], verdicts[2], verdicts[3],
                 model.linksOpened);
 
     if (!browser.empty()) {

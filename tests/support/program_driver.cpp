@@ -187,7 +187,10 @@ void moveMouseTo(POINT screenPoint) {
     sendMouse(0);
     pointerTarget = screenPoint;
     sendMouse(0);
-    pauseAfterInput(30ms);
+    // Even without pauses, the X server's own report of the move must reach
+    // the program before a button does: a press sent straight after it was
+    // sometimes lost under Wine.
+    settle(inputPauses ? 30ms : 15ms);
 }
 
 void mouseDown() {

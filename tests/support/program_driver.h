@@ -78,8 +78,9 @@ POINT centreOf(HWND window);
 std::optional<POINT> closeBoxOf(HWND window);
 
 // Real input through SendInput. Each event is followed by a short pause
-// (30 ms for the mouse, 50 ms for keys) unless setInputPauses(false) turns
-// the pauses off for a test that waits for the program's reaction itself.
+// (30 ms for the mouse, 50 ms for keys); setInputPauses(false) shortens the
+// pause after a pointer move to 15 ms and drops the others, for a test that
+// waits for the program's reaction itself.
 void setInputPauses(bool on);
 void moveMouseTo(POINT screenPoint);
 void mouseDown();
