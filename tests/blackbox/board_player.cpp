@@ -105,25 +105,8 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     return seen;
 }
 
-HWND BoardPlayer::helpWindow() const {
-    for (HWND window : program_.windows())
-        if (windowText(window) == L"Plumaro Puzzle - Help")
-            return window;
-    return nullptr;
-}
+HWND BoardPlayer::helpWindow() const { return helpWindowOf(program_); }
 
-HWND BoardPlayer::openHelp(WORD key) {
-    if (GetForegroundWindow() != board_)
-        activate(board_);
-    pressKey(VK_MENU);
-    pressKey('H');
-    pressKey(key);
-    HWND help = nullptr;
-    waitFor([&] {
-        help = helpWindow();
-        return help && GetForegroundWindow() == help;
-    });
-    return help;
-}
+HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
 } // namespace plumaro::testing

@@ -60,7 +60,7 @@ TEST(LongPlay, FinishedGamesAndHelpWindowsLeaveNothingBehind) {
     const auto readTheHelp = [&](int cycle) {
         HWND help = player.openHelp('R');
         ASSERT_NE(help, nullptr) << "no help window in cycle " << cycle;
-        clickAt(centreOf(control(help, IDC_HELP_BUTTON + 5)));
+        clickAt(centreOf(control(help, kAboutButton)));
         ASSERT_TRUE(waitFor([&] { return IsWindowVisible(control(help, IDC_LOGO)); })) << "About, cycle " << cycle;
         pressKey(VK_ESCAPE);
         ASSERT_TRUE(waitFor([&] { return !IsWindow(help); })) << "Esc, cycle " << cycle;

@@ -25,9 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
-constexpr int kOkButton = IDC_HELP_BUTTON + 4;
-constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 // Keys that mean nothing to the board or the help window.
 constexpr WORD kStrayKeys[] = {'Q', 'X', '5', VK_F5};
 

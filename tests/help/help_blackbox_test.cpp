@@ -17,10 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
-constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
-constexpr int kOkButton = IDC_HELP_BUTTON + 4;
-constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 constexpr char kSiteAddress[] = "https://plumaro.example/";
 
 void writeBytes(const fs::path &path, const std::string &bytes) {
@@ -60,21 +56,7 @@ protected:
     fs::path file(const wchar_t *name) const { return copy_.folder.path() / name; }
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A').
-    HWND openHelp(WORD key) {
-        activate(board_);
-        pressKey(VK_MENU);
-        pressKey('H');
-        pressKey(key);
-        HWND help = nullptr;
-        waitFor([&] {
-            for (HWND window : program_.windows())
-                if (windowText(window) == kHelpCaption)
-                    help = window;
-            return help && threadInfoOf(help).hwndActive == help;
-        });
-        settle(50ms);
-        return help;
-    }
+    HWND openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
     static void closeWithKey(HWND help, WORD key) {
         activate(help);

@@ -223,6 +223,29 @@ void activate(HWND window) {
     settle(50ms);
 }
 
+HWND helpWindowOf(const RunningProgram &program) {
+    for (HWND window : program.windows())
+        if (windowText(window) == L"Plumaro Puzzle - Help")
+            return window;
+    return nullptr;
+}
+
+HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
+    activate(board);
+    pressKey(VK_MENU);
+    pressKey('H');
+    pressKey(key);
+    HWND help = nullptr;
+    waitFor([&] {
+        help = helpWindowOf(program);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &info) && info.hwndActive == help;
+    });
+    settle(50ms);
+    return help;
+}
+
 HCURSOR cursorShown() {
     CURSORINFO info{};
     info.cbSize = sizeof info;

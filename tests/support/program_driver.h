@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/resource.h"
+
 namespace plumaro::testing {
 
 using namespace std::chrono_literals;
@@ -103,6 +105,18 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
     }
     return true;
 }
+
+// The help window's buttons.
+constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
+constexpr int kOkButton = IDC_HELP_BUTTON + 4;
+constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+
+// The program's help window, or nullptr while none is open.
+HWND helpWindowOf(const RunningProgram &program);
+// Opens the help window from the board with Help > Rules ('R') or
+// Help > About... ('A') and waits for it to become the program's active
+// window; nullptr when none does.
+HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key);
 
 // The pointer the screen shows now, whichever process set it.
 HCURSOR cursorShown();
