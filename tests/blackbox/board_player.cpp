@@ -105,8 +105,4 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     return seen;
 }
 
-HWND BoardPlayer::helpWindow() const { return helpWindowOf(program_); }
-
-HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
-
 } // namespace plumaro::testing

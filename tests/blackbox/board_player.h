@@ -54,12 +54,6 @@ public:
     // the key (VK_RETURN, VK_ESCAPE), kCloseBox or, for 0, a click on OK.
     std::optional<ResultSeen> readAndCloseResult(WORD key = 0);
 
-    // Opens the help window with Help > Rules ('R') or Help > About... ('A')
-    // and waits for it to become active; nullptr when none does.
-    HWND openHelp(WORD key);
-    // The open help window, or nullptr.
-    HWND helpWindow() const;
-
 private:
     RunningProgram program_;
     HWND board_ = nullptr;

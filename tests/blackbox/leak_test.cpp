@@ -58,7 +58,7 @@ TEST(LongPlay, FinishedGamesAndHelpWindowsLeaveNothingBehind) {
         ASSERT_EQ(result->message, L"WELL DONE");
     };
     const auto readTheHelp = [&](int cycle) {
-        HWND help = player.openHelp('R');
+        HWND help = openHelpWindow(player.program(), player.board(), 'R');
         ASSERT_NE(help, nullptr) << "no help window in cycle " << cycle;
         clickAt(centreOf(control(help, kAboutButton)));
         ASSERT_TRUE(waitFor([&] { return IsWindowVisible(control(help, IDC_LOGO)); })) << "About, cycle " << cycle;

@@ -243,7 +243,7 @@ protected:
     }
 
     std::string useHelp() {
-        HWND help = player.helpWindow();
+        HWND help = helpWindowOf(player.program());
         if (!help)
             return "no help window";
         const int choice = pick(10);
@@ -352,7 +352,7 @@ protected:
     }
 
     std::string helpDifference() {
-        HWND help = player.helpWindow();
+        HWND help = helpWindowOf(player.program());
         if (!help)
             return "no help window";
         const bool about = model.help == Model::Help::About;
