@@ -85,7 +85,7 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
-HWND BoardPlayer::openHelp(WORD key) { return testing::openHelp(program_, board_, key); }
+HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
 HWND BoardPlayer::resultWindow() const {
     for (HWND window : program_.windows()) {
@@ -105,24 +105,16 @@ HWND BoardPlayer::postHelpCommand(int command) {
 HWND BoardPlayer::helpWindow() {
     HWND help = nullptr;
     waitFor([&] {
-        for (HWND window : program_.windows())
-            if (windowText(window) == L"Plumaro Puzzle - Help" && IsWindowVisible(control(window, IDC_HELP_TEXT)))
-                help = window;
-        return help != nullptr;
+        help = helpWindowOf(program_);
+        return help && IsWindowVisible(control(help, IDC_HELP_TEXT));
     });
     return help;
 }
 
-std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
-    HWND result = nullptr;
-    for (int tries = 0; tries < 100 && !result; ++tries) {
-        result = resultWindow();
-        if (!result)
-            settle(20ms);
-    }
+std::optional<ResultSeen> BoardPlayer::readResult() const {
+    HWND result = resultWindow();
     if (!result)
         return std::nullopt;
-
     ResultSeen seen;
     seen.message = windowText(control(result, IDC_MESSAGE));
     int visible = 0;
@@ -138,17 +130,27 @@ std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
     RECT client{};
     GetClientRect(result, &client);
     seen.client = {client.right, client.bottom};
+    return seen;
+}
 
-    if (key) {
-        activate(result);
+std::optional<ResultSeen> BoardPlayer::readAndCloseResult(WORD key) {
+    HWND result = nullptr;
+    waitFor([&] { return (result = resultWindow()) != nullptr; }, 2s);
+    if (!result)
+        return std::nullopt;
+    const auto seen = readResult();
+
+    if (key == kCloseBox) {
+        if (const auto closeBox = closeBoxOf(result))
+            clickAt(*closeBox);
+    } else if (key) {
+        if (GetForegroundWindow() != result)
+            activate(result);
         pressKey(key);
     } else {
-        RECT ok{};
-        GetWindowRect(control(result, IDOK), &ok);
-        clickAt({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+        clickAt(centreOf(control(result, IDOK)));
     }
-    for (int tries = 0; tries < 100 && IsWindow(result); ++tries)
-        settle(20ms);
+    waitFor([&] { return !IsWindow(result); }, 2s);
     return seen;
 }
 

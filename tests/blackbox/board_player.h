@@ -21,6 +21,9 @@ struct ResultSeen {
     SIZE client{};
 };
 
+// readAndCloseResult's way of closing the window with its caption's close box.
+constexpr WORD kCloseBox = 0xFFFF;
+
 class BoardPlayer {
 public:
     // Starts the program (from exe), waits for its board window and, unless
@@ -65,8 +68,10 @@ public:
 
     // The open result window, or nullptr.
     HWND resultWindow() const;
+    // What the open result window shows, or nothing while none is open.
+    std::optional<ResultSeen> readResult() const;
     // Reads the result window, waiting for it to open, then closes it with
-    // the key (VK_RETURN, VK_ESCAPE) or, for 0, a click on OK.
+    // the key (VK_RETURN, VK_ESCAPE), kCloseBox or, for 0, a click on OK.
     std::optional<ResultSeen> readAndCloseResult(WORD key = 0);
 
 private:

@@ -17,9 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
-constexpr int kOkButton = IDC_HELP_BUTTON + 4;
-constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 constexpr char kSiteAddress[] = "https://plumaro.example/";
 constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
 
@@ -46,27 +43,6 @@ GUITHREADINFO threadInfoOf(HWND window) {
     return info;
 }
 
-POINT centreOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-// The close box on a window's caption, found the way the system finds it.
-std::optional<POINT> closeBoxOf(HWND window) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    const RECT client = clientRectOnScreen(window);
-    const int y = (outer.top + client.top) / 2;
-    for (int x = outer.right - 1; x > outer.right - 60; --x) {
-        DWORD_PTR hit = 0;
-        SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
-        if (hit == HTCLOSE)
-            return POINT{x - 3, y};
-    }
-    return std::nullopt;
-}
-
 enum class HelpState { Rules, About, Neither };
 
 // A copy of plumaro.exe with its run-time files in a folder of its own, so
@@ -81,11 +57,7 @@ protected:
     fs::path file(const wchar_t *name) const { return copy_.folder.path() / name; }
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A').
-    HWND openHelp(WORD key) {
-        HWND help = testing::openHelp(program_, board_, key);
-        settle(50ms);
-        return help;
-    }
+    HWND openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
     // Every help window of the program.
     std::vector<HWND> helpWindows() const {
@@ -362,62 +334,6 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     EXPECT_TRUE(stillRunning());
     EXPECT_TRUE(program_.windows().size() == 1) << "no message was shown";
 }
-
-// The Unix path of a file, as Wine's shell hands it to a Unix program.
-std::wstring unixPathOf(const fs::path &path) {
-    using ToUnix = char *(CDECL *)(const wchar_t *);
-    const auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix)
-        return {};
-    char *unixName = toUnix(path.c_str());
-    if (!unixName)
-        return {};
-    std::wstring wide(MAX_PATH * 4, L'\0');
-    wide.resize(static_cast<std::size_t>(
-                    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, wide.data(), static_cast<int>(wide.size()))) -
-                1);
-    HeapFree(GetProcessHeap(), 0, unixName);
-    return wide;
-}
-
-// A registry value, set for a while and then put back as it was, of
-// whatever type it was.
-class RegistryValue {
-public:
-    RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value)
-        : root_(root), key_(key), name_(name) {
-        constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
-        DWORD size = 0;
-        had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, nullptr, &size) == ERROR_SUCCESS;
-        if (had_) {
-            old_.resize(size);
-            had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, old_.data(), &size) == ERROR_SUCCESS;
-            old_.resize(size);
-        }
-        set_ = RegSetKeyValueW(root_, key_, name_, REG_SZ, value.c_str(),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    }
-    ~RegistryValue() {
-        if (had_) {
-            RegSetKeyValueW(root_, key_, name_, type_, old_.data(), static_cast<DWORD>(old_.size()));
-        } else {
-            RegDeleteKeyValueW(root_, key_, name_);
-        }
-    }
-    RegistryValue(const RegistryValue &) = delete;
-    RegistryValue &operator=(const RegistryValue &) = delete;
-    explicit operator bool() const { return set_; }
-
-private:
-    HKEY root_;
-    const wchar_t *key_;
-    const wchar_t *name_;
-    bool had_ = false;
-    bool set_ = false;
-    DWORD type_ = REG_NONE;
-    std::vector<BYTE> old_;
-};
 
 // Wine's shell opens web addresses with the stand-in browser for as long as
 // this lives; the addresses it was asked to open are noted in a file.

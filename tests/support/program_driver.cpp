@@ -1,6 +1,8 @@
 // Starting plumaro.exe as a separate process and driving it with real input.
 #include "tests/support/program_driver.h"
 
+#include <psapi.h>
+
 #include <stdexcept>
 #include <thread>
 
@@ -106,6 +108,19 @@ bool RunningProgram::waitForExit(DWORD &exitCode, std::chrono::milliseconds time
     return GetExitCodeProcess(process_.hProcess, &exitCode) != 0;
 }
 
+bool RunningProgram::running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+
+std::size_t RunningProgram::privateMemory() const {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process_.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&counters),
+                              sizeof counters))
+        return 0;
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+DWORD RunningProgram::guiObjects(DWORD kind) const { return GetGuiResources(process_.hProcess, kind); }
+
 std::wstring windowText(HWND window) {
     DWORD_PTR length = 0;
     SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
@@ -126,11 +141,37 @@ RECT clientRectOnScreen(HWND window) {
     return rect;
 }
 
+POINT centreOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::optional<POINT> closeBoxOf(HWND window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const RECT client = clientRectOnScreen(window);
+    const int y = (outer.top + client.top) / 2;
+    for (int x = outer.right - 1; x > outer.right - 60; --x) {
+        DWORD_PTR hit = 0;
+        SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &hit);
+        if (hit == HTCLOSE)
+            return POINT{x - 3, y};
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 // Where the test last put the pointer. Every mouse event carries it, so a
 // late pointer event from the X server cannot send a click elsewhere.
 POINT pointerTarget{};
+bool inputPauses = true;
+
+void pauseAfterInput(std::chrono::milliseconds time) {
+    if (inputPauses)
+        settle(time);
+}
 
 void sendMouse(DWORD buttonFlags) {
     INPUT input{};
@@ -144,6 +185,8 @@ void sendMouse(DWORD buttonFlags) {
 
 } // namespace
 
+void setInputPauses(bool on) { inputPauses = on; }
+
 void moveMouseTo(POINT screenPoint) {
     // SetCursorPos moves the X pointer too; SendInput alone moves only Wine's
     // idea of it, which the next X pointer event puts back where it was. The
@@ -154,17 +197,20 @@ void moveMouseTo(POINT screenPoint) {
     sendMouse(0);
     pointerTarget = screenPoint;
     sendMouse(0);
-    settle(30ms);
+    // Even without pauses, the X server's own report of the move must reach
+    // the program before a button does: a press sent straight after it was
+    // sometimes lost under Wine.
+    settle(inputPauses ? 30ms : 15ms);
 }
 
 void mouseDown() {
     sendMouse(MOUSEEVENTF_LEFTDOWN);
-    settle(30ms);
+    pauseAfterInput(30ms);
 }
 
 void mouseUp() {
     sendMouse(MOUSEEVENTF_LEFTUP);
-    settle(30ms);
+    pauseAfterInput(30ms);
 }
 
 void clickAt(POINT screenPoint) {
@@ -184,7 +230,7 @@ void pressKey(WORD virtualKey) {
     inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
     inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, inputs, sizeof inputs[0]);
-    settle(50ms);
+    pauseAfterInput(50ms);
 }
 
 void activate(HWND window) {
@@ -192,20 +238,26 @@ void activate(HWND window) {
     settle(50ms);
 }
 
-HWND openHelp(const RunningProgram &program, HWND board, WORD key) {
+HWND helpWindowOf(const RunningProgram &program) {
+    for (HWND window : program.windows())
+        if (windowText(window) == L"Plumaro Puzzle - Help")
+            return window;
+    return nullptr;
+}
+
+HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     activate(board);
     pressKey(VK_MENU);
     pressKey('H');
     pressKey(key);
     HWND help = nullptr;
     waitFor([&] {
-        for (HWND window : program.windows())
-            if (windowText(window) == L"Plumaro Puzzle - Help")
-                help = window;
+        help = helpWindowOf(program);
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &info) && info.hwndActive == help;
     });
+    settle(50ms);
     return help;
 }
 
@@ -250,6 +302,44 @@ LogPixelsSetting::~LogPixelsSetting() {
         RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &oldValue_, sizeof oldValue_);
     else
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
+}
+
+std::wstring unixPathOf(const fs::path &path) {
+    using ToUnix = char *(CDECL *)(const wchar_t *);
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return {};
+    char *unixName = toUnix(path.c_str());
+    if (!unixName)
+        return {};
+    std::wstring wide(MAX_PATH * 4, L'\0');
+    wide.resize(static_cast<std::size_t>(
+                    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, wide.data(), static_cast<int>(wide.size()))) -
+                1);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return wide;
+}
+
+RegistryValue::RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value)
+    : root_(root), key_(key), name_(name) {
+    constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
+    DWORD size = 0;
+    had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, nullptr, &size) == ERROR_SUCCESS;
+    if (had_) {
+        old_.resize(size);
+        had_ = RegGetValueW(root_, key_, name_, kAsStored, &type_, old_.data(), &size) == ERROR_SUCCESS;
+        old_.resize(size);
+    }
+    set_ = RegSetKeyValueW(root_, key_, name_, REG_SZ, value.c_str(),
+                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+RegistryValue::~RegistryValue() {
+    if (had_)
+        RegSetKeyValueW(root_, key_, name_, type_, old_.data(), static_cast<DWORD>(old_.size()));
+    else
+        RegDeleteKeyValueW(root_, key_, name_);
 }
 
 } // namespace plumaro::testing

@@ -6,8 +6,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "app/resource.h"
 
 namespace plumaro::testing {
 
@@ -53,6 +56,13 @@ public:
 
     // Waits for the process to end; true with its exit code if it did.
     bool waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout = 5s) const;
+    bool running() const;
+
+    // The process's private memory in bytes (PrivateUsage, else
+    // PagefileUsage), and its GDI and USER object counts: GR_GDIOBJECTS or
+    // GR_USEROBJECTS (0 where the system does not count them, as under Wine).
+    std::size_t privateMemory() const;
+    DWORD guiObjects(DWORD kind) const;
 
 private:
     PROCESS_INFORMATION process_{};
@@ -65,13 +75,15 @@ std::wstring windowText(HWND window);
 HWND control(HWND parent, int id);
 // The client area of a window in screen coordinates.
 RECT clientRectOnScreen(HWND window);
+POINT centreOf(HWND window);
+// The close box on a window's caption, found the way the system finds it.
+std::optional<POINT> closeBoxOf(HWND window);
 
-// Opens the help window of the program whose board this is, with
-// Help > Rules ('R') or Help > About... ('A'), and waits until it is the
-// active window of its thread; nullptr if it does not open.
-HWND openHelp(const RunningProgram &program, HWND board, WORD key);
-
-// Real input through SendInput.
+// Real input through SendInput. Each event is followed by a short pause
+// (30 ms for the mouse, 50 ms for keys); setInputPauses(false) shortens the
+// pause after a pointer move to 15 ms and drops the others, for a test that
+// waits for the program's reaction itself.
+void setInputPauses(bool on);
 void moveMouseTo(POINT screenPoint);
 void mouseDown();
 void mouseUp();
@@ -96,6 +108,18 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
     }
     return true;
 }
+
+// The help window's buttons.
+constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
+constexpr int kOkButton = IDC_HELP_BUTTON + 4;
+constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+
+// The program's help window, or nullptr while none is open.
+HWND helpWindowOf(const RunningProgram &program);
+// Opens the help window from the board with Help > Rules ('R') or
+// Help > About... ('A') and waits for it to become the program's active
+// window; nullptr when none does.
+HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key);
 
 // The pointer the screen shows now, whichever process set it.
 HCURSOR cursorShown();
@@ -124,6 +148,30 @@ public:
 private:
     bool hadValue_ = false;
     DWORD oldValue_ = 0;
+};
+
+// The Unix path of a file, as Wine's shell hands it to a Unix program;
+// empty when not running under Wine.
+std::wstring unixPathOf(const std::filesystem::path &path);
+
+// A registry value, set for a while and then put back as it was, of
+// whatever type it was.
+class RegistryValue {
+public:
+    RegistryValue(HKEY root, const wchar_t *key, const wchar_t *name, const std::wstring &value);
+    ~RegistryValue();
+    RegistryValue(const RegistryValue &) = delete;
+    RegistryValue &operator=(const RegistryValue &) = delete;
+    explicit operator bool() const { return set_; }
+
+private:
+    HKEY root_;
+    const wchar_t *key_;
+    const wchar_t *name_;
+    bool had_ = false;
+    bool set_ = false;
+    DWORD type_ = REG_NONE;
+    std::vector<BYTE> old_;
 };
 
 } // namespace plumaro::testing
