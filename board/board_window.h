@@ -37,6 +37,7 @@ private:
     LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool createControls();
+    bool createCounter();
     bool Form_Load(int &exitCode);
     void Form_Activate();
     void paint();

@@ -67,6 +67,7 @@ TEST_F(BoardWindowTest, SlotsLieOnTheGridWithTwoPixelGaps) {
 }
 
 TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
+    choose(IDM_PUZZLE2);
     HWND moves = GetDlgItem(board, IDC_MOVES);
     wchar_t className[16] = {};
     GetClassNameW(moves, className, 16);
