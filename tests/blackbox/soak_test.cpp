@@ -327,8 +327,11 @@ protected:
             if (player.slotVisible(slot) != model.board.isShown(slot))
                 out << "slot " << slot << (model.board.isShown(slot) ? " hidden; " : " shown; ");
         }
+        // The counter is read where a player can read it: before the first
+        // game it is hidden (and not yet made).
         const std::wstring moves = player.moves();
-        if (moves != std::wstring(model.board.counterText.begin(), model.board.counterText.end()))
+        if (model.board.counterShown &&
+            moves != std::wstring(model.board.counterText.begin(), model.board.counterText.end()))
             out << "the counter shows " << std::string(moves.begin(), moves.end()) << " after "
                 << model.board.counterText << " moves; ";
         if (player.movesVisible() != model.board.counterShown)
