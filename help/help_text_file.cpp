@@ -45,8 +45,8 @@ bool readWhole(HANDLE file, std::string &bytes) {
 std::wstring ReadTextFile(const std::wstring &path) {
     // OPEN_ALWAYS creates a missing file empty; the file handle itself only
     // ever reads.
-    HANDLE opened = CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE opened = CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return {};
     const UniqueFile file(opened);

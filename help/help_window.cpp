@@ -17,6 +17,7 @@
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/picture_control.h"
+#include "win32/pictures.h"
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
 #include "win32/system_library.h"
@@ -223,11 +224,8 @@ bool HelpWindow::Form_Load() {
     // No limit but the file's length.
     SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
 
-    const auto loadBitmap = [this](int id) {
-        return UniqueBitmap(
-            static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    };
-    if (!rulesPicture_.show(img_help, loadBitmap(IDB_RULES)) || !logoPicture_.show(img_logo, loadBitmap(IDB_LOGO)))
+    if (!rulesPicture_.show(img_help, loadPicture(instance_, IDB_RULES)) ||
+        !logoPicture_.show(img_logo, loadPicture(instance_, IDB_LOGO)))
         return false;
 
     // A picture control takes the size of its picture: size it afterwards.
@@ -333,9 +331,10 @@ void HelpWindow::lbl_url_Click() {
     const auto endCom = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
     const HRESULT com =
         startCom && endCom ? startCom(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) : E_FAIL;
-    const auto result = openWithShell ? reinterpret_cast<INT_PTR>(
-                                            openWithShell(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL))
-                                      : 0;
+    const auto result =
+        openWithShell
+            ? reinterpret_cast<INT_PTR>(openWithShell(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL))
+            : 0;
     if (SUCCEEDED(com))
         endCom();
     if (result <= 32)

@@ -200,7 +200,9 @@ protected:
         const int from = 1 + pick(9), to = 1 + pick(9);
         const bool toBackground = to == from, comeBack = pick(4) == 0;
         note("press slot " + std::to_string(from) + ", release " +
-             (comeBack ? "back on it after leaving" : toBackground ? "on the background" : "on slot " + std::to_string(to)));
+             (comeBack       ? "back on it after leaving"
+              : toBackground ? "on the background"
+                             : "on slot " + std::to_string(to)));
         moveMouseTo(player.slotCentre(from));
         mouseDown();
         moveMouseTo(toBackground || comeBack ? player.backgroundPoint() : player.slotCentre(to));
@@ -298,9 +300,15 @@ protected:
 
     // Waits for the program to show what the model says; describes the
     // first difference when it does not.
-    std::string checkBoard() { return settled([&] { return boardDifference(); }); }
-    std::string checkResult() { return settled([&] { return resultDifference(); }); }
-    std::string checkHelp() { return settled([&] { return helpDifference(); }); }
+    std::string checkBoard() {
+        return settled([&] { return boardDifference(); });
+    }
+    std::string checkResult() {
+        return settled([&] { return resultDifference(); });
+    }
+    std::string checkHelp() {
+        return settled([&] { return helpDifference(); });
+    }
 
     template <typename Difference> static std::string settled(Difference difference) {
         std::string found;
@@ -367,12 +375,7 @@ protected:
         return "";
     }
 
-    bool pointerCaptured() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(player.board(), nullptr), &info);
-        return info.hwndCapture != nullptr;
-    }
+    bool pointerCaptured() const { return threadInfoOf(player.board()).hwndCapture != nullptr; }
 
     void activateIfNeeded(HWND window) {
         if (GetForegroundWindow() != window)

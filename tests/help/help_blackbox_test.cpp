@@ -36,13 +36,6 @@ std::wstring fromAnsi(const std::string &bytes) {
     return text;
 }
 
-GUITHREADINFO threadInfoOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info;
-}
-
 enum class HelpState { Rules, About, Neither };
 
 // A copy of plumaro.exe with its run-time files in a folder of its own, so

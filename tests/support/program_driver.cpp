@@ -37,8 +37,8 @@ void installProgram(const fs::path &folder) {
     // The long form, for folders deeper than MAX_PATH allows.
     const auto longForm = [](const fs::path &path) { return longPathForm(path.wstring()); };
     std::vector<fs::path> missing{folder / L"SOUND"};
-    for (fs::path parent = folder; parent != parent.parent_path() &&
-                                   GetFileAttributesW(longForm(parent).c_str()) == INVALID_FILE_ATTRIBUTES;
+    for (fs::path parent = folder;
+         parent != parent.parent_path() && GetFileAttributesW(longForm(parent).c_str()) == INVALID_FILE_ATTRIBUTES;
          parent = parent.parent_path())
         missing.push_back(parent);
     for (auto made = missing.rbegin(); made != missing.rend(); ++made)
@@ -238,6 +238,13 @@ void activate(HWND window) {
     settle(50ms);
 }
 
+GUITHREADINFO threadInfoOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
 HWND helpWindowOf(const RunningProgram &program) {
     for (HWND window : program.windows())
         if (windowText(window) == L"Plumaro Puzzle - Help")
@@ -253,9 +260,7 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     HWND help = nullptr;
     waitFor([&] {
         help = helpWindowOf(program);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return help && GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &info) && info.hwndActive == help;
+        return help && threadInfoOf(help).hwndActive == help;
     });
     settle(50ms);
     return help;

@@ -114,6 +114,9 @@ constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
 constexpr int kOkButton = IDC_HELP_BUTTON + 4;
 constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
 
+// What the thread that owns the window has active, focused and captured.
+GUITHREADINFO threadInfoOf(HWND window);
+
 // The program's help window, or nullptr while none is open.
 HWND helpWindowOf(const RunningProgram &program);
 // Opens the help window from the board with Help > Rules ('R') or
@@ -131,9 +134,9 @@ HCURSOR cursorShown();
 bool insidePrivateWineSession();
 
 // Skips the test that calls it unless it runs inside the private Wine session.
-#define PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION()                                                                        \
-    if (!::plumaro::testing::insidePrivateWineSession())                                                              \
-    GTEST_SKIP() << "changes this desktop's settings, so runs only inside the private Wine session "                \
+#define PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION()                                                                         \
+    if (!::plumaro::testing::insidePrivateWineSession())                                                               \
+    GTEST_SKIP() << "changes this desktop's settings, so runs only inside the private Wine session "                   \
                     "(tools/wine-session.sh, as ctest starts it)"
 
 // Sets the logical resolution that the next started program sees, and puts

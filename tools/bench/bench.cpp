@@ -4,7 +4,6 @@
 // idle. Prints a table of medians and writes the same as JSON.
 //   bench.exe OUT.json RUNS MACHINE DATE [GAME.exe]
 #include <windows.h>
-#include <psapi.h>
 #include <winternl.h>
 
 #include <algorithm>
@@ -71,15 +70,7 @@ HWND windowOfClass(const RunningProgram &program, const std::wstring &className)
     return nullptr;
 }
 
-double privateMegabytes(DWORD processId) {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&counters), sizeof counters);
-    CloseHandle(process);
-    const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    return static_cast<double>(bytes) / (1024 * 1024);
-}
+double megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024 * 1024); }
 
 // CPU time all threads of the process have used, in milliseconds. Taken from
 // the system's process list: Wine's GetProcessTimes reports no CPU time for
@@ -87,8 +78,8 @@ double privateMegabytes(DWORD processId) {
 double cpuMilliseconds(DWORD processId) {
     std::vector<BYTE> buffer(1 << 20);
     ULONG needed = 0;
-    if (NtQuerySystemInformation(SystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                                 &needed) != 0)
+    if (NtQuerySystemInformation(SystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) !=
+        0)
         return -1;
     for (size_t at = 0;;) {
         const auto *process = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION *>(buffer.data() + at);
@@ -115,7 +106,7 @@ void runFloor(const std::string &name, Samples &samples, bool withDialog) {
         throw std::runtime_error(name + ": no window painted");
     samples["start"][name].push_back(millisecondsSince(started));
     settle(1500ms);
-    samples["memory"][name].push_back(privateMegabytes(program.processId()));
+    samples["memory"][name].push_back(megabytes(program.privateMemory()));
     if (!withDialog)
         return;
 
@@ -141,7 +132,7 @@ void runGame(Samples &samples, const std::filesystem::path &game, const solver::
         throw std::runtime_error("plumaro: no board painted");
     samples["start"]["plumaro"].push_back(millisecondsSince(started));
     settle(1500ms);
-    samples["memory"]["plumaro"].push_back(privateMegabytes(player.program().processId()));
+    samples["memory"]["plumaro"].push_back(megabytes(player.program().privateMemory()));
 
     player.choosePuzzle(1);
     for (size_t i = 0; i < solution.size(); ++i) {
@@ -214,8 +205,8 @@ void report(const Samples &samples, const std::string &game, const std::string &
             int runs, const std::wstring &jsonPath) {
     std::string json = "{\n  \"game\": \"" + game + "\",\n  \"machine\": \"" + machine + "\",\n  \"date\": \"" + date +
                        "\",\n  \"runs\": " + std::to_string(runs) + ",\n  \"measures\": [";
-    std::printf("%s against the floor programs: %d alternating runs, %s, %s\n", game.c_str(), runs,
-                date.c_str(), machine.c_str());
+    std::printf("%s against the floor programs: %d alternating runs, %s, %s\n", game.c_str(), runs, date.c_str(),
+                machine.c_str());
     std::printf("%-12s %6s %9s %9s %9s  %s\n", "program", "n", "median", "min", "max", "vs floor_sound");
     const char *separator = "";
     for (const Measure &measure : kMeasures) {
@@ -242,8 +233,8 @@ void report(const Samples &samples, const std::string &game, const std::string &
             std::snprintf(entry, sizeof entry,
                           "%s\n    {\"measure\": \"%s\", \"unit\": \"%s\", \"program\": \"%s\", \"n\": %zu, "
                           "\"median\": %.3f, \"min\": %.3f, \"max\": %.3f, \"vs_floor_sound\": \"%s\"}",
-                          separator, measure.key, measure.unit, name, stats.count, stats.median, stats.min,
-                          stats.max, comparison);
+                          separator, measure.key, measure.unit, name, stats.count, stats.median, stats.min, stats.max,
+                          comparison);
             json += entry;
             separator = ",";
         }
