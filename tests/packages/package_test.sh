@@ -99,6 +99,16 @@ count_installed() {
     [ "$shortcuts" -eq 1 ] || fail "$shortcuts Start-menu shortcuts after installing again, not one"
 }
 
+# install: runs the installer silently and waits until it has finished its
+# last step, the entry's size (Wine may hand control back a moment before).
+install() {
+    wine "$package" /S
+    for _ in $(seq 50); do
+        [ -n "$(registry_value EstimatedSize)" ] && return
+        sleep 0.2
+    done
+}
+
 check_setup() {
     local programs folder shortcut
     grep -q 'level="asInvoker"' "$package" || fail "the installer asks for administrator rights"
@@ -107,7 +117,7 @@ check_setup() {
     start_menu="$(folder_of APPDATA)/Microsoft/Windows/Start Menu/Programs"
     shortcut="$start_menu/Plumaro Puzzles.lnk"
 
-    wine "$package" /S
+    install
     for file in plumaro.exe default.txt tavi.txt SOUND/birdicon.ico SOUND/G0034.WAV uninstall.exe; do
         [ -s "$installed/$file" ] || fail "no $file in $installed"
     done
@@ -121,7 +131,7 @@ check_setup() {
     check_entry "$folder"
     play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
-    wine "$package" /S
+    install
     count_installed
     check_entry "$folder"
 
