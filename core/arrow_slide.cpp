@@ -1,32 +1,33 @@
 // Arrow slides: the bird beside the empty slot on the side an arrow points away from.
 #include "core/arrow_slide.h"
 
+#include "core/grid.h"
+
+namespace {
+
+// The side of the empty slot the arrow's bird comes from: Left brings the bird on its right.
+Side sideOf(Arrow arrow) {
+    switch (arrow) {
+    case Arrow::Left:
+        return Side::Right;
+    case Arrow::Right:
+        return Side::Left;
+    case Arrow::Up:
+        return Side::Below;
+    case Arrow::Down:
+        break;
+    }
+    return Side::Above;
+}
+
+} // namespace
+
 int slotSlidingToward(const Board &board, Arrow arrow) {
     int empty = 0;
     for (int slot = 1; slot <= Board::kSlotCount; ++slot)
         if (board.isEmpty(slot))
             empty = slot;
-    if (empty == 0)
-        return 0;
-
-    int row = (empty - 1) / 3, column = (empty - 1) % 3;
-    switch (arrow) {
-    case Arrow::Left:
-        ++column;
-        break;
-    case Arrow::Right:
-        --column;
-        break;
-    case Arrow::Up:
-        ++row;
-        break;
-    case Arrow::Down:
-        --row;
-        break;
-    }
-    if (row < 0 || row > 2 || column < 0 || column > 2)
-        return 0;
-    const int slot = 3 * row + column + 1;
+    const int slot = neighbour(empty, sideOf(arrow));
     const int source = board.source(slot);
     if (!board.isShown(slot) || source == 0 || source == Board::kEmptySource)
         return 0;

@@ -1,31 +1,18 @@
 // MovePiece: slides the clicked piece into a neighbouring empty slot.
-#include <array>
 #include <limits>
 
+#include "core/grid.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
 
 namespace {
 
-// Slots left, right, above and below each slot, in the order they are tried; 0 ends a list.
-constexpr std::array<std::array<std::int16_t, 4>, Board::kSlotCount> kNeighbours{{
-    {2, 4, 0, 0}, // 1
-    {1, 3, 5, 0}, // 2
-    {2, 6, 0, 0}, // 3
-    {1, 5, 7, 0}, // 4
-    {2, 4, 6, 8}, // 5
-    {3, 5, 9, 0}, // 6
-    {4, 8, 0, 0}, // 7
-    {5, 7, 9, 0}, // 8
-    {6, 8, 0, 0}, // 9
-}};
-
+// The first side of the slot, in the grid's order, that holds the empty slot.
 std::int16_t emptyNeighbour(const Board &board, std::int16_t index) {
-    for (std::int16_t neighbour : kNeighbours[static_cast<std::size_t>(index - 1)]) {
-        if (neighbour == 0)
-            break;
-        if (board.isEmpty(neighbour))
-            return neighbour;
+    for (const Side side : kSides) {
+        const int slot = neighbour(index, side);
+        if (slot != 0 && board.isEmpty(slot))
+            return static_cast<std::int16_t>(slot);
     }
     return 0;
 }
