@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "board/board_geometry.h"
 #include "board/display_check.h"
 #include "core/arrow_slide.h"
 #include "core/module1.h"
@@ -25,27 +26,14 @@ namespace plumaro {
 
 namespace {
 
+using namespace board_geometry;
+
 constexpr wchar_t kCaption[] = L"Plumaro Puzzles";
 constexpr wchar_t kCannotCreate[] = L"The game window cannot be created.";
-constexpr int kClientWidth = 580;
-constexpr int kClientHeight = 467;
 
 // A fixed frame: a caption with the system menu and a minimise box, no
 // maximise box, no resizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-constexpr int kSlotSize = 78;
-constexpr POINT kSplashPosition{144, 69};
-constexpr POINT kMovesPosition{390, 60};
-constexpr SIZE kMovesSizeInTwips{375, 285};
-
-// Slot i (1..9) lies in row (i-1)/3 and column (i-1)%3 of the grid, with two
-// pixels between neighbours.
-POINT slotPosition(int index) {
-    const int row = (index - 1) / 3;
-    const int column = (index - 1) % 3;
-    return {134 + 80 * column, 50 + 80 * row};
-}
 
 // What a slot shows, for screen readers and UI automation.
 std::wstring slotName(const Board &board, int index) {
@@ -199,7 +187,7 @@ bool BoardWindow::createCounter() {
 
     // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
     const Resolution resolution = resolutionOf(window_);
-    placeControl(lbl_moves, kMovesPosition, kMovesSizeInTwips, resolution);
+    placeControl(lbl_moves, {kCounterLeft, kCounterTop}, {kCounterWidthInTwips, kCounterHeightInTwips}, resolution);
     movesFont_ = createBoldSansSerif(975, resolution);
     SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
     return true;
@@ -211,8 +199,7 @@ bool BoardWindow::Form_Load(int &exitCode) {
 
     splashShown_ = true;
     for (int i = 1; i <= Board::kSlotCount; ++i) {
-        const POINT at = slotPosition(i);
-        SetWindowPos(img_bird[i - 1], nullptr, at.x, at.y, kSlotSize, kSlotSize,
+        SetWindowPos(img_bird[i - 1], nullptr, slotLeft(i), slotTop(i), kSlotSize, kSlotSize,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     }
 
@@ -248,7 +235,7 @@ void BoardWindow::paint() {
     HDC dc = BeginPaint(window_, &paint);
     drawBitmap(dc, background_.get(), 0, 0);
     if (splashShown_)
-        drawBitmap(dc, img_splash.get(), kSplashPosition.x, kSplashPosition.y);
+        drawBitmap(dc, img_splash.get(), kSplashLeft, kSplashTop);
     EndPaint(window_, &paint);
 }
 
@@ -401,7 +388,8 @@ void BoardWindow::GameWin() {
 void BoardWindow::InitNewGame() {
     if (splashShown_) {
         splashShown_ = false;
-        const RECT splash{kSplashPosition.x, kSplashPosition.y, kSplashPosition.x + 260, kSplashPosition.y + 139};
+        const SIZE size = bitmapSize(img_splash.get());
+        const RECT splash{kSplashLeft, kSplashTop, kSplashLeft + size.cx, kSplashTop + size.cy};
         InvalidateRect(window_, &splash, FALSE);
     }
     createCounter(); // should Windows refuse it, the game plays on uncounted

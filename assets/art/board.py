@@ -3,14 +3,13 @@ import math
 
 import figure
 from engrave import Drawing, catmull, circle_d, poly_d, rect_d, smooth_d, taper_outline
+from geometry import CLIENT, COUNTER, GRID
 
 GROUND = "#cfd8df"
 INK = "#1a2129"
 FAINT = "#7a8794"  # thin distant lines: sky, hills
 BLACK = "#000000"
 
-GRID = (134, 50, 371, 287)  # x0, y0, x1, y1 of the tiles (inclusive)
-COUNTER = (390, 60, 415, 79)
 PILLARS = ((86, 114), (438, 466))
 PANEL_TOP, PANEL_BOTTOM = 38, 312
 
@@ -230,7 +229,7 @@ def figures(d):
 
 
 def drawing():
-    d = Drawing(580, 467, GROUND)
+    d = Drawing(*CLIENT, GROUND)
     sky(d)
     hills(d)
     bamboo(d, [(24, 52, 8), (50, 90, 7), (70, 150, 6)], [(24, 96, 1), (24, 164, -1), (50, 126, 1), (50, 196, -1),

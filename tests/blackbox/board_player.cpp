@@ -2,6 +2,7 @@
 #include "tests/blackbox/board_player.h"
 
 #include "app/resource.h"
+#include "board/board_geometry.h"
 
 namespace plumaro::testing {
 
@@ -21,8 +22,8 @@ void BoardPlayer::choosePuzzle(int puzzle) {
 
 POINT BoardPlayer::slotCentre(int slot) const {
     const RECT client = clientRectOnScreen(board_);
-    const int row = (slot - 1) / 3, column = (slot - 1) % 3;
-    return {client.left + 134 + 80 * column + 39, client.top + 50 + 80 * row + 39};
+    using namespace board_geometry;
+    return {client.left + slotLeft(slot) + kSlotSize / 2, client.top + slotTop(slot) + kSlotSize / 2};
 }
 
 POINT BoardPlayer::backgroundPoint() const {
