@@ -1,6 +1,7 @@
 // Entry point of plumaro.exe: creates the board window and runs the message loop.
 #include <windows.h>
 
+#include "board/board_resources.h"
 #include "board/board_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -10,8 +11,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (HWND board = plumaro::BoardWindow::create(instance, exitCode)) {
         ShowWindow(board, showCommand);
         UpdateWindow(board);
+        // F1 and any other key of the board's table work wherever the focus
+        // is in the board window.
+        const HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_BOARD_KEYS));
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (keys && TranslateAcceleratorW(board, keys, &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

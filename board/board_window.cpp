@@ -4,10 +4,11 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 
-#include "app/resource.h"
 #include "board/board_geometry.h"
+#include "board/board_resources.h"
 #include "board/display_check.h"
 #include "core/arrow_slide.h"
 #include "core/module1.h"
@@ -18,6 +19,7 @@
 #include "win32/controls.h"
 #include "win32/messages.h"
 #include "win32/pictures.h"
+#include "win32/shared_resources.h"
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
 #include "win32/window_sizing.h"
@@ -134,7 +136,7 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_COMMAND:
-        if (HIWORD(wParam) == 0 && lParam == 0)
+        if (lParam == 0) // a menu item, or a key of the board's accelerator table
             onCommand(LOWORD(wParam));
         return 0;
     case WM_KEYDOWN:
@@ -153,7 +155,7 @@ bool BoardWindow::createControls() {
     background_ = loadPicture(instance_, IDR_BOARD_BACKGROUND);
     img_splash = loadPicture(instance_, IDR_TITLE);
     for (int k = 1; k <= Board::kSlotCount; ++k) {
-        img_source[k - 1] = loadPicture(instance_, IDR_BIRD1 + k - 1);
+        img_source[k - 1] = loadPicture(instance_, kSourcePictureIds[k - 1]);
         if (!img_source[k - 1])
             return false;
     }
@@ -165,7 +167,7 @@ bool BoardWindow::createControls() {
     for (int i = 1; i <= Board::kSlotCount; ++i) {
         img_bird[i - 1] =
             CreateWindowExW(0, kSlotClassName, L"No picture", WS_CHILD, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SLOT1 + i - 1)), instance_, nullptr);
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSlotIds[i - 1])), instance_, nullptr);
         if (!img_bird[i - 1])
             return false;
     }
@@ -256,7 +258,8 @@ LRESULT CALLBACK BoardWindow::slotProc(HWND slot, UINT message, WPARAM wParam, L
     BoardWindow *self = boardOf(GetParent(slot));
     if (!self)
         return DefWindowProcW(slot, message, wParam, lParam);
-    const int index = GetDlgCtrlID(slot) - IDC_SLOT1 + 1;
+    const auto id = std::find(kSlotIds.begin(), kSlotIds.end(), GetDlgCtrlID(slot));
+    const int index = static_cast<int>(id - kSlotIds.begin()) + 1;
     return self->handleSlot(slot, index, message, wParam, lParam);
 }
 
@@ -367,9 +370,6 @@ void BoardWindow::Form_KeyDown(WPARAM key) {
     case VK_NUMPAD2:
         arrow = Arrow::Down;
         break;
-    case VK_F1:
-        mnu_rules_Click();
-        return;
     default:
         return;
     }

@@ -9,14 +9,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/resource.h"
 #include "core/module1.h"
+#include "help/help_resources.h"
 #include "help/help_text_file.h"
 #include "win32/accessible.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/picture_control.h"
+#include "win32/shared_resources.h"
 #include "win32/pictures.h"
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
@@ -43,6 +44,31 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr std::int16_t kRulesButton = 0;
 constexpr std::int16_t kOkButton = 4;
 constexpr std::int16_t kAboutButton = 5;
+
+// The control of the button with an index, and the index of a control: -1
+// for one that is no button of the array.
+int buttonId(std::int16_t index) {
+    switch (index) {
+    case kRulesButton:
+        return IDC_HELP_RULES;
+    case kOkButton:
+        return IDC_HELP_OK;
+    case kAboutButton:
+        return IDC_HELP_ABOUT;
+    }
+    return 0;
+}
+std::int16_t buttonIndex(int id) {
+    switch (id) {
+    case IDC_HELP_RULES:
+        return kRulesButton;
+    case IDC_HELP_OK:
+        return kOkButton;
+    case IDC_HELP_ABOUT:
+        return kAboutButton;
+    }
+    return -1;
+}
 
 constexpr ControlPlacement kRulesPicturePlacement{308, 10, 107, 170};
 constexpr ControlPlacement kLogoPlacement{295, 58, 140, 102};
@@ -131,7 +157,7 @@ private:
     void showRules();
     void showAbout();
 
-    HWND btn_help(std::int16_t index) const { return GetDlgItem(dialog_, IDC_HELP_BUTTON + index); }
+    HWND btn_help(std::int16_t index) const { return GetDlgItem(dialog_, buttonId(index)); }
 
     HWND dialog_ = nullptr;
     HINSTANCE instance_;
@@ -199,8 +225,8 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Only a link the user can see and reach may open.
             if (HIWORD(wParam) == STN_CLICKED && IsWindowVisible(lbl_url) && IsWindowEnabled(dialog_))
                 lbl_url_Click();
-        } else if (id >= IDC_HELP_BUTTON && id <= IDC_HELP_BUTTON + kAboutButton && HIWORD(wParam) == BN_CLICKED) {
-            btn_help_Click(static_cast<std::int16_t>(id - IDC_HELP_BUTTON));
+        } else if (buttonIndex(id) >= 0 && HIWORD(wParam) == BN_CLICKED) {
+            btn_help_Click(buttonIndex(id));
         }
         return TRUE;
     }

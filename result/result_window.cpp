@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/resource.h"
+#include "result/result_resources.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
@@ -106,8 +106,8 @@ void ResultWindow::Form_Load() {
 
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
     for (int i = 0; i < 4; ++i) {
-        HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
-        images_[i].show(image, loadPicture(instance_, IDR_RESULT1 + i));
+        HWND image = GetDlgItem(dialog_, kImageIds[i]);
+        images_[i].show(image, loadPicture(instance_, kResultPictureIds[i]));
         placeControl(image, kImagePlacements[i]);
     }
 
@@ -122,10 +122,10 @@ void ResultWindow::Form_Load() {
 
 void ResultWindow::showVerdict() {
     for (int i = 0; i < 4; ++i)
-        ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + i), SW_HIDE);
+        ShowWindow(GetDlgItem(dialog_, kImageIds[i]), SW_HIDE);
     const std::wstring message(verdict_.message.begin(), verdict_.message.end());
     SetDlgItemTextW(dialog_, IDC_MESSAGE, message.c_str());
-    ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + static_cast<int>(verdict_.picture)), SW_SHOWNA);
+    ShowWindow(GetDlgItem(dialog_, kImageIds[static_cast<std::size_t>(verdict_.picture)]), SW_SHOWNA);
 }
 
 void ResultWindow::paintBackground(HDC dc) {

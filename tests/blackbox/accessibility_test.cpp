@@ -7,7 +7,9 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
+#include "help/help_resources.h"
+#include "result/result_resources.h"
 #include "tests/blackbox/board_player.h"
 #include "tests/core/solver.h"
 #include "tests/support/accessible_reader.h"
@@ -77,7 +79,7 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
 
     // Pressing a slot from another program moves its bird, as a click does.
     for (const int slot : {1, 2}) {
-        const AccessibleReader bird(control(player.board(), IDC_SLOT1 + slot - 1), AccessibleReader::Route::FromWindow);
+        const AccessibleReader bird(control(player.board(), kSlotIds[slot - 1]), AccessibleReader::Route::FromWindow);
         EXPECT_EQ(bird.press(), S_OK);
         EXPECT_TRUE(waitFor([&] { return player.slotName(slot) == L"Empty"; })) << "slot " << slot;
     }

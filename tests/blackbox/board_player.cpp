@@ -1,8 +1,10 @@
 // Plays plumaro.exe from outside with real keyboard and mouse input.
 #include "tests/blackbox/board_player.h"
 
-#include "app/resource.h"
 #include "board/board_geometry.h"
+#include "board/board_resources.h"
+#include "help/help_resources.h"
+#include "result/result_resources.h"
 
 namespace plumaro::testing {
 
@@ -71,7 +73,7 @@ void BoardPlayer::slideWithArrows(const std::vector<std::int16_t> &slots) {
     }
 }
 
-std::wstring BoardPlayer::slotName(int slot) const { return windowText(control(board_, IDC_SLOT1 + slot - 1)); }
+std::wstring BoardPlayer::slotName(int slot) const { return windowText(control(board_, kSlotIds[slot - 1])); }
 
 std::vector<std::wstring> BoardPlayer::slotNames() const {
     std::vector<std::wstring> names;
@@ -80,7 +82,7 @@ std::vector<std::wstring> BoardPlayer::slotNames() const {
     return names;
 }
 
-bool BoardPlayer::slotVisible(int slot) const { return IsWindowVisible(control(board_, IDC_SLOT1 + slot - 1)); }
+bool BoardPlayer::slotVisible(int slot) const { return IsWindowVisible(control(board_, kSlotIds[slot - 1])); }
 
 std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_MOVES)); }
 
@@ -120,7 +122,7 @@ std::optional<ResultSeen> BoardPlayer::readResult() const {
     seen.message = windowText(control(result, IDC_MESSAGE));
     int visible = 0;
     for (int picture = 1; picture <= 4; ++picture) {
-        if (IsWindowVisible(control(result, IDC_IMAGE1 + picture - 1))) {
+        if (IsWindowVisible(control(result, kImageIds[picture - 1]))) {
             ++visible;
             seen.picture = picture;
         }

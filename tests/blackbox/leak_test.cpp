@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/resource.h"
+#include "help/help_resources.h"
 #include "tests/blackbox/board_player.h"
 #include "tests/core/solver.h"
 

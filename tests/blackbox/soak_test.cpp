@@ -15,7 +15,8 @@
 #include <sstream>
 #include <thread>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
+#include "help/help_resources.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
 #include "tests/blackbox/board_player.h"

@@ -6,7 +6,8 @@
 #include <fstream>
 #include <random>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
+#include "help/help_resources.h"
 #include "tests/blackbox/board_player.h"
 #include "tests/core/solver.h"
 #include "win32/program_files.h"
@@ -258,7 +259,7 @@ TEST(StartUp, RunsFromAFolderAsDeepAsItsOwnPathAllows) {
         HWND help = player.postHelpCommand(IDM_RULES);
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
-        PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON + 5, BN_CLICKED), 0);
+        PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_ABOUT, BN_CLICKED), 0);
         EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
         PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
         ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));

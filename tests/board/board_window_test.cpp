@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
 #include "board/board_window.h"
 #include "core/module1.h"
 #include "tests/support/accessible_reader.h"
@@ -36,7 +36,7 @@ protected:
         }
     }
 
-    HWND slot(int index) const { return GetDlgItem(board, IDC_SLOT1 + index - 1); }
+    HWND slot(int index) const { return GetDlgItem(board, kSlotIds[index - 1]); }
 
     RECT placeInClient(HWND control) const {
         RECT rect{};

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
+#include "help/help_resources.h"
 #include "tests/support/program_driver.h"
 
 namespace plumaro::testing {
@@ -105,14 +106,14 @@ protected:
     std::vector<std::wstring> boardShown() const {
         std::vector<std::wstring> shown;
         for (int slot = 0; slot < 9; ++slot) {
-            HWND img = control(board_, IDC_SLOT1 + slot);
+            HWND img = control(board_, kSlotIds[slot]);
             shown.push_back(IsWindowVisible(img) ? windowText(img) : L"hidden");
         }
         shown.push_back(windowText(control(board_, IDC_MOVES)));
         return shown;
     }
 
-    POINT slotCentre(int slot) const { return centreOf(control(board_, IDC_SLOT1 + slot - 1)); }
+    POINT slotCentre(int slot) const { return centreOf(control(board_, kSlotIds[slot - 1])); }
 
     void startPuzzle(WORD digit) {
         activate(board_);

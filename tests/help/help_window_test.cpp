@@ -8,7 +8,7 @@
 #include <atomic>
 #include <thread>
 
-#include "app/resource.h"
+#include "help/help_resources.h"
 #include "core/module1.h"
 #include "tests/support/program_driver.h"
 
@@ -16,9 +16,9 @@ namespace plumaro::testing {
 namespace {
 
 constexpr wchar_t kCaption[] = L"Plumaro Puzzle - Help";
-constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
-constexpr int kOkButton = IDC_HELP_BUTTON + 4;
-constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+constexpr int kRulesButton = IDC_HELP_RULES;
+constexpr int kOkButton = IDC_HELP_OK;
+constexpr int kAboutButton = IDC_HELP_ABOUT;
 
 // The control's rectangle in its window's client area.
 void expectPlacement(HWND control, int left, int top, int width, int height) {

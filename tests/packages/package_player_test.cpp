@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/resource.h"
+#include "help/help_resources.h"
 #include "tests/blackbox/board_player.h"
 
 namespace plumaro::testing {

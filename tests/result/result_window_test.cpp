@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/resource.h"
+#include "result/result_resources.h"
 #include "result/result_window.h"
 #include "tests/support/program_driver.h"
 
@@ -33,7 +33,7 @@ void showAndInspect(const Verdict &verdict, const std::function<void(HWND)> &ins
 std::vector<int> visiblePictures(HWND dialog) {
     std::vector<int> visible;
     for (int picture = 1; picture <= 4; ++picture)
-        if (IsWindowVisible(GetDlgItem(dialog, IDC_IMAGE1 + picture - 1)))
+        if (IsWindowVisible(GetDlgItem(dialog, kImageIds[picture - 1])))
             visible.push_back(picture);
     return visible;
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resource.h"
+#include "help/help_resources.h"
 
 namespace plumaro::testing {
 
@@ -110,9 +110,9 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
 }
 
 // The help window's buttons.
-constexpr int kRulesButton = IDC_HELP_BUTTON + 0;
-constexpr int kOkButton = IDC_HELP_BUTTON + 4;
-constexpr int kAboutButton = IDC_HELP_BUTTON + 5;
+constexpr int kRulesButton = IDC_HELP_RULES;
+constexpr int kOkButton = IDC_HELP_OK;
+constexpr int kAboutButton = IDC_HELP_ABOUT;
 
 // What the thread that owns the window has active, focused and captured.
 GUITHREADINFO threadInfoOf(HWND window);

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/resource.h"
+#include "board/board_resources.h"
+#include "result/result_resources.h"
 #include "win32/pictures.h"
 
 namespace plumaro {
