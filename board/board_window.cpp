@@ -22,6 +22,7 @@
 #include "win32/shared_resources.h"
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
+#include "win32/texts.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
@@ -29,9 +30,6 @@ namespace plumaro {
 namespace {
 
 using namespace board_geometry;
-
-constexpr wchar_t kCaption[] = L"Plumaro Puzzles";
-constexpr wchar_t kCannotCreate[] = L"The game window cannot be created.";
 
 // A fixed frame: a caption with the system menu and a minimise box, no
 // maximise box, no resizing border.
@@ -85,10 +83,10 @@ bool BoardWindow::registerClasses(HINSTANCE instance) {
 
 HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
     exitCode = 1;
-    HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, nullptr, nullptr, instance, instance);
+    HWND window = CreateWindowExW(0, kClassName, loadText(IDS_BOARD_CAPTION).c_str(), kStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, instance);
     if (!window) {
-        showProgramMessage(nullptr, kCannotCreate);
+        showProgramMessage(nullptr, IDS_BOARD_NOT_CREATED);
         return nullptr;
     }
     if (!boardOf(window)->Form_Load(exitCode)) {
@@ -208,7 +206,7 @@ bool BoardWindow::Form_Load(int &exitCode) {
     const std::wstring iconPath = windowIconPath();
     icons_ = loadWindowIcons(iconPath);
     if (!icons_) {
-        reportRuntimeError(L"the window icon cannot be loaded.", iconPath, icons_.error);
+        reportRuntimeError(IDS_ICON_NOT_LOADED, iconPath, icons_.error);
         exitCode = 1;
         return false;
     }
@@ -218,7 +216,7 @@ bool BoardWindow::Form_Load(int &exitCode) {
     FirstActivation = Module1::kTrue;
 
     if (isLargeFontsSetting(resolutionOf(window_).x)) {
-        showProgramMessage(nullptr, kLargeFontsMessage);
+        showProgramMessage(nullptr, IDS_LARGE_FONTS);
         exitCode = 0;
         return false;
     }

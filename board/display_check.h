@@ -4,12 +4,6 @@
 
 namespace plumaro {
 
-// The message shown before the program ends on a large-fonts display.
-inline constexpr wchar_t kLargeFontsMessage[] =
-    L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
-    L"Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
-    L"then click on the APPLY button.";
-
 // Twips per pixel at this many pixels per inch, rounded to the nearest whole
 // number with halves going to the even neighbour: 15 at 96, 12 at 120.
 int twipsPerPixel(int pixelsPerInch);

@@ -22,6 +22,7 @@
 #include "win32/program_folder.h"
 #include "win32/subclass.h"
 #include "win32/system_library.h"
+#include "win32/texts.h"
 #include "win32/window_sizing.h"
 
 namespace plumaro {
@@ -36,8 +37,6 @@ constexpr SIZE kLeastClient{435, 300};
 constexpr wchar_t kRulesFile[] = L"default.txt";
 constexpr wchar_t kAboutFile[] = L"tavi.txt";
 constexpr wchar_t kSiteAddress[] = L"https://plumaro.example/";
-constexpr wchar_t kLinkFailed[] = L"oops, unable to link you there";
-constexpr wchar_t kCannotShow[] = L"The help window cannot be shown.";
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // Indices of the btn_help buttons.
@@ -364,7 +363,7 @@ void HelpWindow::lbl_url_Click() {
     if (SUCCEEDED(com))
         endCom();
     if (result <= 32)
-        showProgramMessage(dialog_, kLinkFailed);
+        showProgramMessage(dialog_, IDS_LINK_FAILED);
 }
 
 } // namespace
@@ -373,7 +372,7 @@ void showHelpWindow(HWND owner, HINSTANCE instance) {
     HelpWindow window(instance);
     if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpWindow::dialogProc,
                         reinterpret_cast<LPARAM>(&window)) == -1)
-        showProgramMessage(owner, kCannotShow);
+        showProgramMessage(owner, IDS_HELP_NOT_SHOWN);
 }
 
 } // namespace plumaro

@@ -1,6 +1,8 @@
 // The program's message boxes: plain messages and the run-time error report.
 #include "win32/messages.h"
 
+#include "win32/texts.h"
+
 namespace plumaro {
 
 namespace {
@@ -9,19 +11,20 @@ std::wstring describeFailure(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return L"File not found.";
+        return loadText(IDS_FILE_NOT_FOUND);
     case ERROR_INVALID_DATA:
-        return L"Invalid picture.";
+        return loadText(IDS_INVALID_PICTURE);
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return L"Permission denied.";
+        return loadText(IDS_PERMISSION_DENIED);
     }
     wchar_t *text = nullptr;
     const DWORD length =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                        nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    std::wstring description = length ? std::wstring(text, length) : L"Error " + std::to_wstring(error) + L".";
+    std::wstring description =
+        length ? std::wstring(text, length) : formatText(IDS_ERROR_NUMBER, {std::to_wstring(error)});
     LocalFree(text);
     while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r'))
         description.pop_back();
@@ -47,13 +50,16 @@ std::wstring pathInLines(const std::wstring &path) {
 
 } // namespace
 
+void showProgramMessage(HWND owner, UINT text) { showProgramMessage(owner, loadText(text)); }
+
 void showProgramMessage(HWND owner, const std::wstring &text) {
-    MessageBoxW(owner, text.c_str(), kProgramTitle, MB_OK);
+    MessageBoxW(owner, text.c_str(), loadText(IDS_PROGRAM_TITLE).c_str(), MB_OK);
 }
 
-void reportRuntimeError(const std::wstring &what, const std::wstring &path, DWORD error) {
-    const std::wstring text = L"Run-time error: " + what + L"\n\n" + pathInLines(path) + L"\n\n" + describeFailure(error);
-    MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+void reportRuntimeError(UINT what, const std::wstring &path, DWORD error) {
+    const std::wstring text =
+        formatText(IDS_RUNTIME_ERROR, {loadText(what), pathInLines(path), describeFailure(error)});
+    MessageBoxW(nullptr, text.c_str(), loadText(IDS_PROGRAM_TITLE).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 } // namespace plumaro
