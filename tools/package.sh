@@ -34,7 +34,9 @@ cd "$build/packages"
     echo "system: Debian $(cat /etc/debian_version 2>/dev/null || echo unknown), $(dpkg --print-architecture)"
     echo "toolchain packages:"
     dpkg-query -W -f='  ${Package} ${Version}\n' g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime \
-        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis nsis-common cmake python3
+        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis nsis-common cmake python3 zlib1g
+    python=$(cat "$build/packaging/python.txt")
+    echo "zip written by: $python ($("$python" --version 2>&1), zlib $("$python" -c 'import zlib; print(zlib.ZLIB_RUNTIME_VERSION)'))"
     echo "files, unsigned (bytes, sha256):"
     for file in "$build/bin/plumaro.exe" "$name-win64.zip" "$name-setup.exe"; do
         echo "  $(basename "$file") $(stat -c %s "$file") $(sha256sum <"$file" | cut -d' ' -f1)"
