@@ -24,12 +24,11 @@ if [ $# -ne 7 ]; then
     exit 2
 fi
 out=$1 version=$2 date=$3 program=$4 readme=$5 makensis=$6 python=$7
+mkdir -p "$out"
+out=$(cd "$out" && pwd) # makensis works in its script's folder
 name=Plumaro-Puzzles-$version
 zip=$out/$name-win64.zip
 setup=$out/$name-setup.exe
-
-mkdir -p "$out"
-out=$(cd "$out" && pwd) # makensis works in its script's folder
 rm -f "$zip" "$setup"
 work=$(mktemp -d "$out/.making.XXXXXX")
 trap 'status=$?; rm -rf "$work"; [ $status -eq 0 ] || rm -f "$zip" "$setup"' EXIT

@@ -4,12 +4,11 @@
 #   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
 #       then plays the game from there
-#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe VERSION [SIGNED-setup.exe CA.pem]
+#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe VERSION SIGNED-setup.exe CA.pem
 #       installs silently, checks files, shortcut and uninstall entry,
-#       installs again over it (the signed installer, if given, whose program
-#       and uninstaller must then verify against CA.pem), plays the installed
-#       game from its shortcut, then uninstalls silently and checks that
-#       nothing is left
+#       installs the signed one over it, checks its signatures, plays the
+#       installed game from its shortcut, then uninstalls silently and
+#       checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.
 set -uo pipefail
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
@@ -20,7 +19,7 @@ session=${2:?session folder}
 package=${3:?package}
 player=${4:?player program}
 version=${5:-}
-signed_package=${6:-$package}
+signed_package=${6:-}
 ca_file=${7:-}
 mapfile -t runtime_files < <(grep -v -e '^#' -e '^$' "$tools/../packaging/runtime-files.txt")
 
@@ -105,8 +104,7 @@ count_installed() {
 }
 
 # install [PACKAGE]: runs the installer silently and waits until it has
-# finished its last step, the entry's size (Wine may hand control back a
-# moment before), which an earlier install left and is removed first.
+# written the entry's size, its last step (Wine may return a moment before).
 install() {
     wine reg delete "$uninstall_key" /v EstimatedSize /f >/dev/null
     wine "${1:-$package}" /S
@@ -140,11 +138,9 @@ check_setup() {
     install "$signed_package"
     count_installed
     check_entry "$folder"
-    if [ -n "$ca_file" ]; then
-        for exe in plumaro.exe uninstall.exe; do
-            osslsigncode verify -CAfile "$ca_file" -in "$installed/$exe" >/dev/null || fail "the installed $exe is not signed"
-        done
-    fi
+    for exe in plumaro.exe uninstall.exe; do
+        osslsigncode verify -CAfile "$ca_file" -in "$installed/$exe" >/dev/null || fail "the installed $exe is not signed"
+    done
     play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
     # The uninstaller returns at once and works from a copy of itself.

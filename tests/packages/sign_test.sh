@@ -1,28 +1,19 @@
 #!/usr/bin/env bash
-# Signs the release packages with a throwaway self-signed certificate into
-# WORK_DIR/signed and checks the program's and the installer's signatures,
-# that removing the program's signature gives the unsigned program's bytes,
-# and that a wrong password fails with a message and leaves no package.
+# Signs the packages with a throwaway certificate into WORK_DIR/signed and
+# checks the signatures, that the program without its signature is the
+# unsigned one byte for byte, and that a wrong password leaves no package.
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
-work=${1:?work folder}
-unsigned=${2:?unsigned plumaro.exe}
-make_packages=${3:?make_packages.sh}
+work=${1:?work folder} unsigned=${2:?unsigned plumaro.exe} make_packages=${3:?make_packages.sh}
 shift 3
 failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-rm -rf "$work"
-mkdir -p "$work/unpacked" && cd "$work" || exit 1
-printf 'right\n' >password
-printf 'wrong\n' >wrong
+rm -rf "$work" && mkdir -p "$work/unpacked" && cd "$work" || exit 1
+printf 'right\n' >password && printf 'wrong\n' >wrong
 openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Test Signer" \
     -addext extendedKeyUsage=codeSigning -keyout key.pem -out ca.pem 2>/dev/null &&
-    openssl pkcs12 -export -inkey key.pem -in ca.pem -passout file:password -out signer.pfx ||
-    { echo "FAIL: no test certificate"; exit 1; }
+    openssl pkcs12 -export -inkey key.pem -in ca.pem -passout file:password -out signer.pfx || exit 1
 export PLUMARO_SIGN_PFX=$work/signer.pfx
 
 PLUMARO_SIGN_PASSWORD_FILE=password "$make_packages" --sign signed "$@" || { echo "FAIL: signing failed"; exit 1; }
@@ -37,8 +28,7 @@ osslsigncode remove-signature -in unpacked/*/plumaro.exe -out stripped.exe >/dev
 
 # An earlier release in the folder must not survive a failed signing either.
 cp -r signed failed
-PLUMARO_SIGN_PASSWORD_FILE=wrong "$make_packages" --sign failed "$@" >failed.log 2>&1 &&
-    fail "signing with a wrong password succeeded"
+PLUMARO_SIGN_PASSWORD_FILE=wrong "$make_packages" --sign failed "$@" >failed.log 2>&1 && fail "a wrong password signed"
 grep -q 'wrong password' failed.log || fail "no clear message for a wrong password: $(cat failed.log)"
 [ -z "$(ls -A failed)" ] || fail "a failed signing left $(ls -A failed)"
 [ "$failures" -eq 0 ] && echo "all checks passed"
