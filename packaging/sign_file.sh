@@ -33,7 +33,7 @@ fi
 # fails instead of asking.
 if ! report=$(osslsigncode sign "${options[@]}" -in "$file" -out "$file.signed" </dev/null 2>&1); then
     rm -f "$file.signed"
-    fail "could not sign $(basename "$file") with '$pfx' (wrong password, or not a code-signing certificate?):
+    fail "could not sign $(basename "$file") with '$pfx' (a wrong password, a timestamp server out of reach?):
 $report"
 fi
 mv "$file.signed" "$file"
