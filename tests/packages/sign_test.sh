@@ -5,7 +5,6 @@
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
 work=${1:?work folder} unsigned=${2:?unsigned plumaro.exe} make_packages=${3:?make_packages.sh}
-shift 3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -16,7 +15,7 @@ openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Tes
     openssl pkcs12 -export -inkey key.pem -in ca.pem -passout file:password -out signer.pfx || exit 1
 export PLUMARO_SIGN_PFX=$work/signer.pfx
 
-PLUMARO_SIGN_PASSWORD_FILE=password "$make_packages" --sign signed "$@" || { echo "FAIL: signing failed"; exit 1; }
+PLUMARO_SIGN_PASSWORD_FILE=password "$make_packages" --sign signed "${@:4}" || { echo "FAIL: signing failed"; exit 1; }
 (cd unpacked && cmake -E tar xf ../signed/*.zip) || fail "cannot unpack the signed zip"
 for file in unpacked/*/plumaro.exe signed/*-setup.exe; do
     echo "== osslsigncode verify $(basename "$file")"
@@ -28,7 +27,7 @@ osslsigncode remove-signature -in unpacked/*/plumaro.exe -out stripped.exe >/dev
 
 # An earlier release in the folder must not survive a failed signing either.
 cp -r signed failed
-PLUMARO_SIGN_PASSWORD_FILE=wrong "$make_packages" --sign failed "$@" >failed.log 2>&1 && fail "a wrong password signed"
+PLUMARO_SIGN_PASSWORD_FILE=wrong "$make_packages" --sign failed "${@:4}" >failed.log 2>&1 && fail "a wrong password signed"
 grep -qi 'wrong password' failed.log || fail "no clear message for a wrong password: $(cat failed.log)"
 [ -z "$(ls -A failed)" ] || fail "a failed signing left $(ls -A failed)"
 [ "$failures" -eq 0 ] && echo "all checks passed"
