@@ -4,7 +4,11 @@
 ;   VERSION      the game's version, x.y.z
 ;   PROGRAM      the built plumaro.exe
 ;   RUNTIME_DIR  the folder of its run-time files (help texts, SOUND)
+;   RUNTIME_FILES  a script with the macros InstallRuntimeFiles and
+;                  RemoveRuntimeFiles, made from packaging/runtime-files.txt
 ;   OUT_FILE     the installer to write
+; and, to sign the uninstaller and the installer as they are written,
+;   SIGN_FILE    a command that signs the file it is given, in place
 
 Unicode true
 ; 64-bit stubs: the game is a 64-bit program.
@@ -16,6 +20,13 @@ SetCompressor /SOLID lzma
 SetDateSave off
 
 !include "FileFunc.nsh"
+!include "${RUNTIME_FILES}"
+
+!ifdef SIGN_FILE
+    ; The uninstaller is signed before it is packed into the installer.
+    !uninstfinalize '"${SIGN_FILE}" "%1"' = 0
+    !finalize '"${SIGN_FILE}" "%1"' = 0
+!endif
 
 !define APP_NAME "Plumaro Puzzles"
 !define PUBLISHER "Plumaro"
@@ -50,12 +61,7 @@ Section
     SetShellVarContext current
     SetOutPath "$INSTDIR"
     File "${PROGRAM}"
-    File "${RUNTIME_DIR}\default.txt"
-    File "${RUNTIME_DIR}\tavi.txt"
-    SetOutPath "$INSTDIR\SOUND"
-    File "${RUNTIME_DIR}\SOUND\birdicon.ico"
-    File "${RUNTIME_DIR}\SOUND\G0034.WAV"
-    SetOutPath "$INSTDIR"
+    !insertmacro InstallRuntimeFiles
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortcut "${SHORTCUT}" "$INSTDIR\plumaro.exe" "" "$INSTDIR\plumaro.exe" 0
@@ -80,12 +86,8 @@ Section "Uninstall"
     SetShellVarContext current
     Delete "${SHORTCUT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    Delete "$INSTDIR\SOUND\birdicon.ico"
-    Delete "$INSTDIR\SOUND\G0034.WAV"
-    RMDir "$INSTDIR\SOUND"
+    !insertmacro RemoveRuntimeFiles
     Delete "$INSTDIR\plumaro.exe"
-    Delete "$INSTDIR\default.txt"
-    Delete "$INSTDIR\tavi.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
 SectionEnd

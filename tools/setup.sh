@@ -7,7 +7,7 @@ packages=(
     cmake make g++ libgtest-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 fonts-wine xvfb x11-utils imagemagick
-    nsis python3 clang
+    nsis python3 osslsigncode openssl clang
 )
 
 missing=()

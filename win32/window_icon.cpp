@@ -1,6 +1,7 @@
 // The window icon that lies beside the program as an .ico file.
 #include "win32/window_icon.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -59,6 +60,17 @@ UniqueIcon iconOfSize(const std::vector<BYTE> &file, int size) {
                                                TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR));
 }
 
+// The side of the largest image in the file; an entry's width 0 means 256.
+int largestImageSize(const std::vector<BYTE> &file) {
+    int largest = 0;
+    const std::size_t count = file.size() < kHeaderSize ? 0 : readAt<WORD>(file, 4);
+    for (std::size_t i = 0; i < count && kHeaderSize + (i + 1) * kFileEntrySize <= file.size(); ++i) {
+        const int width = file[kHeaderSize + i * kFileEntrySize];
+        largest = std::max(largest, width == 0 ? 256 : width);
+    }
+    return largest;
+}
+
 } // namespace
 
 WindowIcons loadWindowIcons(const std::wstring &path) {
@@ -70,7 +82,10 @@ WindowIcons loadWindowIcons(const std::wstring &path) {
     if (icons.error)
         return icons;
 
-    icons.large = iconOfSize(file, GetSystemMetrics(SM_CXICON));
+    // The big icon is the file's largest image: the shell shows it scaled
+    // (Alt+Tab, the taskbar at higher DPI), and scales a large image down
+    // more cleanly than a 32 px one up.
+    icons.large = iconOfSize(file, std::max(GetSystemMetrics(SM_CXICON), largestImageSize(file)));
     icons.small = iconOfSize(file, GetSystemMetrics(SM_CXSMICON));
     if (!icons)
         icons.error = ERROR_INVALID_DATA;

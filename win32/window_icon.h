@@ -13,7 +13,7 @@ namespace plumaro {
 std::wstring windowIconPath();
 
 struct WindowIcons {
-    UniqueIcon large; // caption-size icons for Alt+Tab
+    UniqueIcon large; // the file's largest image, for Alt+Tab and the taskbar
     UniqueIcon small; // for the caption and the taskbar
     DWORD error = 0;  // why loading failed; ERROR_INVALID_DATA: not an icon
     explicit operator bool() const { return large && small; }

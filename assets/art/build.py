@@ -122,8 +122,15 @@ def icon_image(size):
     return size, ICON, raster.quantize(pixels, ICON), opaque
 
 
+# The program's own icon in the sizes Windows shows it at (Explorer, Start, the taskbar, Installed apps).
+PROGRAM_ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)
+
+
 def icons():
-    write(os.path.join(PICTURES, "board.ico"), formats.ico([icon_image(32)]))
+    import bird
+    large = raster.render(bird.icon(256), "icon256")
+    images = [icon_image(s) for s in PROGRAM_ICON_SIZES] + [(256, large)]
+    write(os.path.join(PICTURES, "board.ico"), formats.ico(images))
     write(os.path.join(SOUND, "birdicon.ico"), formats.ico([icon_image(s) for s in (16, 32, 48)]))
 
 

@@ -108,12 +108,14 @@ def _icon_image(size, palette, indices, opaque):
 
 
 def ico(images):
-    """images: list of (size, palette, indices, opaque) with 8-bit colour."""
-    blobs = [_icon_image(*im) for im in images]
+    """images: list of (size, palette, indices, opaque) with 8-bit colour, or
+    (size, rgba) for a 32-bit image stored as PNG, as Windows expects of 256 x 256."""
+    blobs = [png(im[0], im[0], im[1]) if len(im) == 2 else _icon_image(*im) for im in images]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for (size, *_), blob in zip(images, blobs):
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 8, len(blob), offset)
+    for image, blob in zip(images, blobs):
+        size, bpp = image[0], 32 if len(image) == 2 else 8
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bpp, len(blob), offset)
         offset += len(blob)
     return out + b"".join(blobs)
 
@@ -128,11 +130,15 @@ def cur(size, hotspot, ink, opaque):
     return head + entry + blob
 
 
-def png_rgb(width, height, rgb):
-    """Plain RGB PNG without time or text chunks, so equal pictures give equal files."""
+def png(width, height, pixels, channels=4):
+    """Plain RGBA (or, with channels=3, RGB) PNG without time or text chunks, so equal pictures give
+    equal files. pixels: the channel bytes row by row, or a list of (r, g, b, a) tuples."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-    stride = width * 3
-    raw = b"".join(b"\x00" + bytes(rgb[y * stride:(y + 1) * stride]) for y in range(height))
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    if pixels and isinstance(pixels[0], tuple):
+        pixels = b"".join(bytes(p) for p in pixels)
+    stride = width * channels
+    raw = b"".join(b"\x00" + bytes(pixels[y * stride:(y + 1) * stride]) for y in range(height))
+    colour_type = 6 if channels == 4 else 2
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))

@@ -5,7 +5,7 @@ import subprocess
 import formats
 import raster
 
-WIDTH, HEIGHT = 1270, 900
+WIDTH, HEIGHT = 1270, 1030
 BACKGROUND = "#8c8c8c"
 
 # (label, file relative to assets, frame within the file, x, y, zoom)
@@ -21,8 +21,16 @@ ITEMS = [
     ("logo.bmp", "pictures/logo.bmp", 0, 740, 454, 1),
     ("hand.cur", "pictures/hand.cur", 0, 900, 454, 1),
     ("hand.cur x4", "pictures/hand.cur", 0, 960, 454, 4),
-    ("board.ico", "pictures/board.ico", 0, 1120, 454, 1),
-    ("board.ico x4", "pictures/board.ico", 0, 1120, 510, 4),
+    ("board.ico", "pictures/board.ico", 3, 1120, 454, 1),
+    ("board.ico x4", "pictures/board.ico", 3, 1120, 510, 4),
+    ("board.ico 16/20/24/32/40/48/64", "pictures/board.ico", 0, 20, 755, 1),
+    ("", "pictures/board.ico", 1, 46, 755, 1),
+    ("", "pictures/board.ico", 2, 76, 755, 1),
+    ("", "pictures/board.ico", 3, 110, 755, 1),
+    ("", "pictures/board.ico", 4, 152, 755, 1),
+    ("", "pictures/board.ico", 5, 202, 755, 1),
+    ("", "pictures/board.ico", 6, 260, 755, 1),
+    ("board.ico 256", "pictures/board.ico", 7, 340, 755, 1),
     ("birdicon.ico 16/32/48", "runtime/SOUND/birdicon.ico", 0, 620, 680, 1),
     ("", "runtime/SOUND/birdicon.ico", 1, 645, 680, 1),
     ("", "runtime/SOUND/birdicon.ico", 2, 688, 680, 1),
@@ -67,4 +75,4 @@ def build(assets, out):
     rgb = subprocess.run([raster.CONVERT, png, "-depth", "8", "RGB:-"], check=True, capture_output=True).stdout
     # Re-encoded here so the sheet carries no timestamps.
     with open(out, "wb") as f:
-        f.write(formats.png_rgb(WIDTH, HEIGHT, rgb))
+        f.write(formats.png(WIDTH, HEIGHT, rgb, channels=3))

@@ -153,7 +153,8 @@ struct IconFile {
 };
 
 TEST(Artwork, IconsHoldTheExpectedImages) {
-    const std::vector<IconFile> icons = {{"pictures/board.ico", {32}}, {"runtime/SOUND/birdicon.ico", {16, 32, 48}}};
+    const std::vector<IconFile> icons = {{"pictures/board.ico", {16, 20, 24, 32, 40, 48, 64, 256}},
+                                         {"runtime/SOUND/birdicon.ico", {16, 32, 48}}};
     for (const auto &icon : icons) {
         SCOPED_TRACE(icon.file);
         const Bytes b = readFile(icon.file);
@@ -169,10 +170,15 @@ TEST(Artwork, IconsHoldTheExpectedImages) {
             const int size = icon.sizes[i];
             SCOPED_TRACE("image " + std::to_string(size) + "x" + std::to_string(size));
             const std::size_t entry = 6 + 16 * i;
-            EXPECT_EQ(b[entry], size);
-            EXPECT_EQ(b[entry + 1], size);
+            EXPECT_EQ(b[entry], size % 256);
+            EXPECT_EQ(b[entry + 1], size % 256);
             const std::uint32_t length = le32(b, entry + 8), offset = le32(b, entry + 12);
             ASSERT_LE(std::uint64_t{offset} + length, b.size()) << "image data runs past the end of the file";
+            if (size == 256) { // stored as a PNG, as Windows expects at this size
+                EXPECT_EQ(tag(b, offset + 1, 3), "PNG");
+                EXPECT_EQ(b[offset + 18] << 8 | b[offset + 19], 256) << "PNG width";
+                continue;
+            }
             ASSERT_EQ(le32(b, offset), 40u) << "expected a BITMAPINFOHEADER image";
             EXPECT_EQ(sle32(b, offset + 4), size);
             EXPECT_EQ(sle32(b, offset + 8), 2 * size) << "DIB height covers colour and mask";

@@ -4,10 +4,11 @@
 #   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
 #       then plays the game from there
-#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe VERSION
-#       installs silently, checks files, shortcut and uninstall entry, plays
-#       the installed game from its shortcut, installs again over it, then
-#       uninstalls silently and checks that nothing is left
+#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe VERSION SIGNED-setup.exe CA.pem
+#       installs silently, checks files, shortcut and uninstall entry,
+#       installs the signed one over it, checks its signatures, plays the
+#       installed game from its shortcut, then uninstalls silently and
+#       checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.
 set -uo pipefail
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
@@ -18,6 +19,9 @@ session=${2:?session folder}
 package=${3:?package}
 player=${4:?player program}
 version=${5:-}
+signed_package=${6:-}
+ca_file=${7:-}
+mapfile -t runtime_files < <(grep -v -e '^#' -e '^$' "$tools/../packaging/runtime-files.txt")
 
 # Wine reads non-ASCII paths correctly only in a UTF-8 locale.
 export LC_ALL=C.UTF-8
@@ -44,10 +48,10 @@ check_zip() {
     mkdir -p "$unpacked"
     (cd "$unpacked" && cmake -E tar xf "$package") || fail "cannot unpack $package"
     top="$unpacked/$(basename "$package" -win64.zip)"
-    for file in plumaro.exe README.txt default.txt tavi.txt SOUND/birdicon.ico SOUND/G0034.WAV; do
+    for file in plumaro.exe README.txt "${runtime_files[@]}"; do
         [ -s "$top/$file" ] || fail "the zip holds no $file in its top folder"
     done
-    [ "$(find "$unpacked" -type f | wc -l)" -eq 6 ] || fail "the zip holds other files: $(cd "$unpacked" && find . -type f)"
+    [ "$(find "$unpacked" -type f | wc -l)" -eq $((2 + ${#runtime_files[@]})) ] || fail "the zip holds other files: $(cd "$unpacked" && find . -type f)"
     grep -q $'[^\r]$' "$top/README.txt" && fail "README.txt has lines without Windows line ends"
     play "$(windows_path "$top/plumaro.exe")"
 }
@@ -99,10 +103,11 @@ count_installed() {
     [ "$shortcuts" -eq 1 ] || fail "$shortcuts Start-menu shortcuts after installing again, not one"
 }
 
-# install: runs the installer silently and waits until it has finished its
-# last step, the entry's size (Wine may hand control back a moment before).
+# install [PACKAGE]: runs the installer silently and waits until it has
+# written the entry's size, its last step (Wine may return a moment before).
 install() {
-    wine "$package" /S
+    wine reg delete "$uninstall_key" /v EstimatedSize /f >/dev/null
+    wine "${1:-$package}" /S
     for _ in $(seq 50); do
         [ -n "$(registry_value EstimatedSize)" ] && return
         sleep 0.2
@@ -118,7 +123,7 @@ check_setup() {
     shortcut="$start_menu/Plumaro Puzzles.lnk"
 
     install
-    for file in plumaro.exe default.txt tavi.txt SOUND/birdicon.ico SOUND/G0034.WAV uninstall.exe; do
+    for file in plumaro.exe "${runtime_files[@]}" uninstall.exe; do
         [ -s "$installed/$file" ] || fail "no $file in $installed"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
@@ -129,11 +134,14 @@ check_setup() {
     folder=$(windows_path "$installed")
     folder=${folder%\\}
     check_entry "$folder"
-    play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
-    install
+    install "$signed_package"
     count_installed
     check_entry "$folder"
+    for exe in plumaro.exe uninstall.exe; do
+        osslsigncode verify -CAfile "$ca_file" -in "$installed/$exe" >/dev/null || fail "the installed $exe is not signed"
+    done
+    play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
     # The uninstaller returns at once and works from a copy of itself.
     wine "$installed/uninstall.exe" /S

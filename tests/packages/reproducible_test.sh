@@ -18,7 +18,7 @@ cmake -S "$work/other sources" -B "$work/build" -DCMAKE_BUILD_TYPE=Release -DPLU
 
 failures=0
 cd "$first" || exit 1
-for file in bin/plumaro.exe packages/*; do
+for file in bin/plumaro.exe packages/*.zip packages/*.exe; do
     if cmp -s "$first/$file" "$work/build/$file"; then
         echo "same: $file $(sha256sum <"$first/$file" | cut -d' ' -f1)"
     else
