@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 namespace plumaro {
 
 // How one control presents itself. The strings must outlive the program
@@ -22,5 +25,32 @@ struct AccessibleDescription {
 // the control (it then answers that it is disconnected). Its default action
 // posts BM_CLICK to the control, which must check that a click could be made.
 LRESULT answerGetObject(HWND control, WPARAM wParam, LPARAM lParam, const AccessibleDescription &what);
+
+// What a window's own client object says beyond what the system's says: a
+// description, and the latest announcement, which a screen reader speaks
+// when announce raises an alert on it. The window keeps them up to date.
+struct SpokenTexts {
+    std::wstring description;
+    std::wstring announcement;
+};
+
+// Answers WM_GETOBJECT for a window: its client area is the system's own
+// client object (name, children in window order, places, navigation) with
+// the description of `texts` and one more element, an alert whose name is
+// the announcement. Anything else, or a system without the accessibility
+// library, goes to DefWindowProc. Objects handed out share `texts`, and may
+// outlive the window.
+LRESULT answerWindowGetObject(HWND window, WPARAM wParam, LPARAM lParam, const std::shared_ptr<SpokenTexts> &texts);
+
+// Makes screen readers speak `text` now: it becomes the window's announcement
+// and an alert is raised on it. Costs nothing while no client listens.
+void announce(HWND window, SpokenTexts &texts, std::wstring text);
+
+// Changes the window's description, telling clients when it changed.
+void describe(HWND window, SpokenTexts &texts, std::wstring description);
+
+// Tells clients that the control's name or value, as its client object reads it, changed.
+void tellNameChanged(HWND control);
+void tellValueChanged(HWND control);
 
 } // namespace plumaro
