@@ -74,6 +74,11 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     askAll(player.board());
     readAcross(control(player.board(), IDC_SLOT1), {"slot", ROLE_SYSTEM_PUSHBUTTON, L"Bird 1", nullptr});
     readAcross(control(player.board(), IDC_MOVES), {"counter", ROLE_SYSTEM_STATICTEXT, L"Moves", L"0"});
+    // The board itself: the game's name, where the game stands, and all its controls as children.
+    const AccessibleReader board(player.board(), AccessibleReader::Route::FromWindow);
+    readAcross(player.board(), {"board", ROLE_SYSTEM_CLIENT, L"Plumaro Puzzles", nullptr});
+    EXPECT_EQ(board.description().rfind(L"Puzzle 1, 0 moves, par 17. The arrow keys move the birds", 0), 0u);
+    EXPECT_EQ(board.childCount(), 10);
 
     // Pressing a slot from another program moves its bird, as a click does.
     for (const int slot : {1, 2}) {
@@ -87,6 +92,9 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     ASSERT_TRUE(waitFor([&] { return player.resultWindow() != nullptr; }));
     askAll(player.resultWindow());
     readAcross(control(player.resultWindow(), IDC_MESSAGE), {"result message", 0, L"GOOD TRY", nullptr});
+    readAcross(control(player.resultWindow(), IDC_IMAGE2),
+               {"result picture", ROLE_SYSTEM_GRAPHIC, L"You can accomplish your task in fewer moves. Please try again",
+                nullptr});
     ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
 
     player.pressOnBoard(VK_MENU);
@@ -115,8 +123,11 @@ TEST(Accessibility, EveryPressIsSpokenUpToTheVerdict) {
         EXPECT_EQ(heard.next(), L"Puzzle 1, 0 moves. The empty slot is in row 1, column 2.");
         player.pressOnBoard(VK_DOWN);
         EXPECT_EQ(heard.next(), L"No bird above");
+        player.clickSlot(4);
+        EXPECT_EQ(heard.next(), L"Bird 3 is not next to the empty slot");
         int moves = 0;
-        for (const int slot : *solver::shortestSolution(1)) {
+        const auto solution = *solver::shortestSolution(1);
+        for (const int slot : solution) {
             const WORD key = player.arrowFor(slot);
             const std::wstring bird = player.slotName(slot);
             pressKey(key);

@@ -101,6 +101,11 @@ AccessibleReader::~AccessibleReader() {
 std::wstring AccessibleReader::name() const { return text(object_, &IAccessible::get_accName); }
 std::wstring AccessibleReader::value() const { return text(object_, &IAccessible::get_accValue); }
 std::wstring AccessibleReader::defaultAction() const { return text(object_, &IAccessible::get_accDefaultAction); }
+std::wstring AccessibleReader::description() const { return text(object_, &IAccessible::get_accDescription); }
+long AccessibleReader::childCount() const {
+    long count = -1;
+    return object_ && SUCCEEDED(object_->get_accChildCount(&count)) ? count : -1;
+}
 long AccessibleReader::role() const { return number(object_, &IAccessible::get_accRole); }
 long AccessibleReader::state() const { return number(object_, &IAccessible::get_accState); }
 HRESULT AccessibleReader::press() const { return object_ ? object_->accDoDefaultAction(self()) : E_POINTER; }

@@ -28,6 +28,8 @@ public:
     std::wstring name() const;
     std::wstring value() const;
     std::wstring defaultAction() const;
+    std::wstring description() const;
+    long childCount() const;
     long role() const;
     long state() const;
     HRESULT press() const;
