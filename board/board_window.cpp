@@ -37,14 +37,14 @@ constexpr int kClientHeight = 467;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 constexpr int kSlotSize = 78;
+constexpr POINT kSplashPosition{144, 69};
+constexpr POINT kMovesPosition{390, 60};
+constexpr SIZE kMovesSizeInTwips{375, 285};
 
 // Keys that read the game aloud to a player who cannot see it: the whole
 // board row by row, and the count with the par.
 constexpr WPARAM kReadBoardKey = 'B';
 constexpr WPARAM kReadCountKey = 'C';
-constexpr POINT kSplashPosition{144, 69};
-constexpr POINT kMovesPosition{390, 60};
-constexpr SIZE kMovesSizeInTwips{375, 285};
 
 // Slot i (1..9) lies in row (i-1)/3 and column (i-1)%3 of the grid, with two
 // pixels between neighbours.

@@ -14,9 +14,9 @@
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
-#include "win32/subclass.h"
 #include "win32/picture_control.h"
 #include "win32/pictures.h"
+#include "win32/subclass.h"
 #include "win32/window_icon.h"
 #include "win32/window_sizing.h"
 
