@@ -463,7 +463,7 @@ void BoardWindow::showBoard() {
 }
 
 void BoardWindow::say(std::wstring text) {
-    describe(window_, *spoken_, boardDescription());
+    spoken_->description = boardDescription();
     announce(window_, *spoken_, std::move(text));
 }
 

@@ -463,13 +463,6 @@ void announce(HWND window, SpokenTexts &texts, std::wstring text) {
     NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, kAnnouncement);
 }
 
-void describe(HWND window, SpokenTexts &texts, std::wstring description) {
-    if (texts.description == description)
-        return;
-    texts.description = std::move(description);
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-}
-
 void tellNameChanged(HWND control) { NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF); }
 
 void tellValueChanged(HWND control) { NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF); }

@@ -28,7 +28,9 @@ LRESULT answerGetObject(HWND control, WPARAM wParam, LPARAM lParam, const Access
 
 // What a window's own client object says beyond what the system's says: a
 // description, and the latest announcement, which a screen reader speaks
-// when announce raises an alert on it. The window keeps them up to date.
+// when announce raises an alert on it. The window keeps them up to date;
+// a changed description raises no event, or readers would speak it after
+// every announcement too: it is read when the window gets the focus.
 struct SpokenTexts {
     std::wstring description;
     std::wstring announcement;
@@ -45,9 +47,6 @@ LRESULT answerWindowGetObject(HWND window, WPARAM wParam, LPARAM lParam, const s
 // Makes screen readers speak `text` now: it becomes the window's announcement
 // and an alert is raised on it. Costs nothing while no client listens.
 void announce(HWND window, SpokenTexts &texts, std::wstring text);
-
-// Changes the window's description, telling clients when it changed.
-void describe(HWND window, SpokenTexts &texts, std::wstring description);
 
 // Tells clients that the control's name or value, as its client object reads it, changed.
 void tellNameChanged(HWND control);
