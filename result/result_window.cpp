@@ -38,7 +38,8 @@ constexpr std::array<ControlPlacement, 4> kImagePlacements{{
 }};
 constexpr POINT kOkPosition{220, 167};
 
-// Posted once the window shows, to speak the verdict after the window itself.
+// Posted once the window shows, to speak the verdict and the picture's
+// words after readers have spoken the window itself.
 constexpr UINT kSayVerdict = WM_APP + 1;
 
 // A text picture reads as the words of its lettering.
@@ -156,7 +157,6 @@ void ResultWindow::showVerdict() {
     const std::wstring message(verdict_.message.begin(), verdict_.message.end());
     SetDlgItemTextW(dialog_, IDC_MESSAGE, message.c_str());
     ShowWindow(GetDlgItem(dialog_, IDC_IMAGE1 + static_cast<int>(verdict_.picture)), SW_SHOWNA);
-    spoken_->description = verdictText(verdict_);
 }
 
 void ResultWindow::paintBackground(HDC dc) {
