@@ -1,5 +1,6 @@
-// An accessible object of the program's own for one control, and the
-// accessibility library, loaded only when a client first asks.
+// An accessible object of the program's own for one control, a window's
+// client object that speaks announcements, and the accessibility library,
+// loaded only when a client first asks.
 #include "win32/accessible.h"
 
 #include <objbase.h>

@@ -1,5 +1,6 @@
-// What a control tells screen readers and UI automation: an accessible
-// object of the program's own, handed out through WM_GETOBJECT.
+// What a control or a window tells screen readers and UI automation:
+// accessible objects handed out through WM_GETOBJECT, and the events that
+// make readers speak.
 #pragma once
 
 #include <windows.h>
