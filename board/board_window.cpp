@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "board/board_geometry.h"
 #include "board/board_resources.h"
 #include "board/display_check.h"
+#include "core/announcement.h"
 #include "core/arrow_slide.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
@@ -34,6 +36,11 @@ using namespace board_geometry;
 // A fixed frame: a caption with the system menu and a minimise box, no
 // maximise box, no resizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// Keys that read the game aloud to a player who cannot see it: the whole
+// board row by row, and the count with the par.
+constexpr WPARAM kReadBoardKey = 'B';
+constexpr WPARAM kReadCountKey = 'C';
 
 // What a slot shows, for screen readers and UI automation.
 std::wstring slotName(const Board &board, int index) {
@@ -140,6 +147,8 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
         Form_KeyDown(wParam);
         return 0;
+    case WM_GETOBJECT:
+        return answerWindowGetObject(window_, wParam, lParam, spoken_);
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -329,12 +338,16 @@ void BoardWindow::img_bird_MouseUp(int index, POINT point) {
 }
 
 void BoardWindow::img_bird_DragDrop(int index) {
-    if (!Module1::GameActive)
+    if (!Module1::GameActive) {
+        say(noGameText());
         return;
+    }
     if (board_.isEmpty(index))
         return;
+    const Board before = board_;
     MovePiece(board_, static_cast<std::int16_t>(index));
     showBoard();
+    sayMove(before, index);
     GameWin();
 }
 
@@ -368,11 +381,21 @@ void BoardWindow::Form_KeyDown(WPARAM key) {
     case VK_NUMPAD2:
         arrow = Arrow::Down;
         break;
+    case kReadBoardKey:
+        say(boardText(board_));
+        return;
+    case kReadCountKey:
+        say(countText());
+        return;
     default:
         return;
     }
-    if (const int slot = slotSlidingToward(board_, arrow))
+    if (!Module1::GameActive)
+        say(noGameText());
+    else if (const int slot = slotSlidingToward(board_, arrow))
         img_bird_Click(slot);
+    else
+        say(noBirdText(arrow));
 }
 
 void BoardWindow::GameWin() {
@@ -381,6 +404,7 @@ void BoardWindow::GameWin() {
         return;
     showResultWindow(window_, instance_, *verdict);
     EndGame();
+    say(boardDescription()); // back on the board: where the game stands
 }
 
 void BoardWindow::InitNewGame() {
@@ -393,6 +417,7 @@ void BoardWindow::InitNewGame() {
     createCounter(); // should Windows refuse it, the game plays on uncounted
     ::InitNewGame(board_);
     showBoard();
+    say(startText(board_));
 }
 
 // Touches only the slots that change (a move changes two): each window call
@@ -407,14 +432,36 @@ void BoardWindow::showBoard() {
         if (name != shown) {
             SetWindowTextW(slot, name.c_str());
             InvalidateRect(slot, nullptr, FALSE);
+            tellNameChanged(slot);
         }
         const bool visible = (GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) != 0;
         if (board_.isShown(i) != visible)
             ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
     }
     const std::wstring count(board_.counterText.begin(), board_.counterText.end());
-    SetWindowTextW(lbl_moves, count.c_str());
+    wchar_t counted[16] = {};
+    GetWindowTextW(lbl_moves, counted, 16);
+    if (count != counted) {
+        SetWindowTextW(lbl_moves, count.c_str());
+        tellValueChanged(lbl_moves);
+    }
     ShowWindow(lbl_moves, board_.counterShown ? SW_SHOWNA : SW_HIDE);
+}
+
+void BoardWindow::say(std::wstring text) {
+    spoken_->description = boardDescription();
+    announce(window_, *spoken_, std::move(text));
+}
+
+void BoardWindow::sayMove(const Board &before, int index) {
+    if (!board_.isEmpty(index)) {
+        say(cannotMoveText(board_, index));
+        return;
+    }
+    for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
+        if (before.isEmpty(slot))
+            say(movedText(board_, index, slot));
+    }
 }
 
 void BoardWindow::onCommand(int id) {

@@ -5,9 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "board/startup_sound.h"
 #include "core/board.h"
+#include "win32/accessible.h"
 #include "win32/handles.h"
 #include "win32/window_icon.h"
 
@@ -65,6 +68,12 @@ private:
     // Makes the controls show the board's data.
     void showBoard();
 
+    // What a player who cannot see the board hears: say() speaks a text
+    // through the window's accessible object, and sayMove() what a press on
+    // slot `index` did to the board that was `before`.
+    void say(std::wstring text);
+    void sayMove(const Board &before, int index);
+
     HWND window_;
     HINSTANCE instance_;
 
@@ -81,6 +90,7 @@ private:
     StartupSound sound_;
 
     Board board_;
+    std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
     std::int16_t FirstActivation = 0;
     int pressedSlot_ = 0; // the slot a click began on, while the button is down
 };

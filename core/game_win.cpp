@@ -66,4 +66,9 @@ std::optional<Verdict> GameWin(const Board &board) {
     }
 }
 
+int parOf(std::int16_t puzzle) {
+    constexpr std::array<int, 3> kPars{kPar1, kPar2, kPar3};
+    return puzzle >= 1 && puzzle <= 3 ? kPars[static_cast<std::size_t>(puzzle - 1)] : 0;
+}
+
 void EndGame() { Module1::GameActive = Module1::kFalse; }

@@ -43,5 +43,8 @@ bool goalReached(const Board &board, std::int16_t puzzle);
 // picture to show. Changes nothing.
 std::optional<Verdict> GameWin(const Board &board);
 
+// The fewest moves that solve the puzzle (its par); 0 for a number that names no puzzle.
+int parOf(std::int16_t puzzle);
+
 // Ends the game once its verdict has been shown and closed: the slots stop taking clicks.
 void EndGame();

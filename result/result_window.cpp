@@ -2,15 +2,21 @@
 // text pictures and an OK button.
 #include "result/result_window.h"
 
+#include <oleacc.h>
+
 #include <array>
+#include <memory>
 #include <string>
 
+#include "core/announcement.h"
 #include "result/result_resources.h"
+#include "win32/accessible.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/picture_control.h"
 #include "win32/pictures.h"
+#include "win32/subclass.h"
 #include "win32/window_icon.h"
 #include "win32/window_sizing.h"
 
@@ -32,6 +38,19 @@ constexpr std::array<ControlPlacement, 4> kImagePlacements{{
 }};
 constexpr POINT kOkPosition{220, 167};
 
+// Posted once the window shows, to speak the verdict and the picture's
+// words after readers have spoken the window itself.
+constexpr UINT kSayVerdict = WM_APP + 1;
+
+// A text picture reads as the words of its lettering.
+LRESULT CALLBACK imageProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        const auto picture = static_cast<ResultPicture>(GetDlgCtrlID(image) - IDC_IMAGE1);
+        return answerGetObject(image, wParam, lParam, {ROLE_SYSTEM_GRAPHIC, pictureWords(picture), false, nullptr});
+    }
+    return callBaseProcedure(image, message, wParam, lParam);
+}
+
 class ResultWindow {
 public:
     ResultWindow(HINSTANCE instance, const Verdict &verdict) : instance_(instance), verdict_(verdict) {}
@@ -51,6 +70,7 @@ private:
     std::array<PictureControl, 4> images_;
     UniqueFont messageFont_;
     WindowIcons icons_;
+    std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
 };
 
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,6 +106,16 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog_, IDOK);
         return TRUE;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            PostMessageW(dialog_, kSayVerdict, 0, 0);
+        return FALSE;
+    case kSayVerdict:
+        announce(dialog_, *spoken_, verdictText(verdict_));
+        return TRUE;
+    case WM_GETOBJECT:
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
+        return TRUE;
     case WM_DESTROY:
         for (PictureControl &image : images_)
             image.takeBack();
@@ -108,6 +138,7 @@ void ResultWindow::Form_Load() {
     for (int i = 0; i < 4; ++i) {
         HWND image = GetDlgItem(dialog_, kImageIds[i]);
         images_[i].show(image, loadPicture(instance_, kResultPictureIds[i]));
+        subclassControl(image, imageProc);
         placeControl(image, kImagePlacements[i]);
     }
 

@@ -1,11 +1,13 @@
-// An accessible object of the program's own for one control, and the
-// accessibility library, loaded only when a client first asks.
+// An accessible object of the program's own for one control, a window's
+// client object that speaks announcements, and the accessibility library,
+// loaded only when a client first asks.
 #include "win32/accessible.h"
 
 #include <objbase.h>
 #include <oleacc.h>
 
 #include <string>
+#include <utility>
 
 #include "win32/system_library.h"
 
@@ -19,6 +21,7 @@ namespace {
 struct AccessibilityLibrary {
     decltype(&LresultFromObject) lresultFromObject = nullptr;
     decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
+    decltype(&CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
     decltype(&SysAllocString) sysAllocString = nullptr;
 
     explicit operator bool() const { return lresultFromObject && sysAllocString; }
@@ -35,6 +38,8 @@ struct AccessibilityLibrary {
             found.lresultFromObject = systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
             found.accessibleObjectFromWindow =
                 systemFunction<decltype(&AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+            found.createStdAccessibleObject =
+                systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
             found.sysAllocString = systemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
             return found;
         }();
@@ -270,6 +275,161 @@ private:
     LONG references_ = 1;
 };
 
+// The announcement: a child element of the window's client object that no
+// child window's number reaches.
+constexpr long kAnnouncement = 0x7FFF;
+
+bool isAnnouncement(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == kAnnouncement; }
+
+HRESULT giveText(BSTR *out, const std::wstring &value) {
+    if (!out)
+        return E_POINTER;
+    *out = AccessibilityLibrary::get().sysAllocString(value.c_str());
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// A window's client area: the system's own object, which knows the window's
+// name, children and places, with the window's description and its
+// announcement added.
+class WindowAccessible final : public IAccessible {
+public:
+    WindowAccessible(HWND window, IAccessible *standard, std::shared_ptr<SpokenTexts> texts)
+        : window_(window), standard_(standard), texts_(std::move(texts)) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID locale,
+                                            DISPID *ids) override {
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS *parameters,
+                                     VARIANT *result, EXCEPINFO *exception, UINT *argument) override {
+        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, argument);
+    }
+
+    // IAccessible: the description and the announcement are the window's,
+    // the rest the system's.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override {
+        if (!isAnnouncement(child))
+            return standard_->get_accChild(child, object);
+        if (!object)
+            return E_POINTER;
+        *object = nullptr;
+        return S_FALSE; // an element of this object, not an object of its own
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
+        if (!isAnnouncement(child))
+            return standard_->get_accName(child, name);
+        return connected() ? giveText(name, texts_->announcement) : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override {
+        return standard_->get_accValue(self(child), value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override {
+        if (!isSelf(child) || texts_->description.empty())
+            return standard_->get_accDescription(child, description);
+        return connected() ? giveText(description, texts_->description) : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
+        if (!isAnnouncement(child))
+            return standard_->get_accRole(child, role);
+        if (!role)
+            return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = ROLE_SYSTEM_ALERT;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override {
+        if (!isAnnouncement(child))
+            return standard_->get_accState(child, state);
+        if (!state)
+            return E_POINTER;
+        state->vt = VT_I4;
+        state->lVal = STATE_SYSTEM_READONLY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override {
+        return standard_->get_accHelp(self(child), help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override {
+        return standard_->get_accHelpTopic(file, self(child), topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override {
+        return standard_->get_accKeyboardShortcut(self(child), shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override { return standard_->get_accFocus(focus); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override {
+        return standard_->get_accSelection(selection);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override {
+        return standard_->get_accDefaultAction(self(child), action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return standard_->accSelect(flags, self(child));
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, self(child));
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT *hit) override {
+        return standard_->accHitTest(x, y, hit);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return isAnnouncement(child) ? DISP_E_MEMBERNOTFOUND : standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ~WindowAccessible() { standard_->Release(); }
+
+    bool connected() const { return IsWindow(window_) != FALSE; }
+
+    // The announcement has the window's place and no help, value or action
+    // of its own: for those it is the window itself.
+    static VARIANT self(VARIANT child) {
+        if (isAnnouncement(child))
+            child.lVal = CHILDID_SELF;
+        return child;
+    }
+
+    HWND window_;
+    IAccessible *standard_;
+    std::shared_ptr<SpokenTexts> texts_;
+    LONG references_ = 1;
+};
+
 } // namespace
 
 LRESULT answerGetObject(HWND control, WPARAM wParam, LPARAM lParam, const AccessibleDescription &what) {
@@ -283,5 +443,29 @@ LRESULT answerGetObject(HWND control, WPARAM wParam, LPARAM lParam, const Access
     object->Release(); // the result holds its own reference
     return result;
 }
+
+LRESULT answerWindowGetObject(HWND window, WPARAM wParam, LPARAM lParam, const std::shared_ptr<SpokenTexts> &texts) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return DefWindowProcW(window, WM_GETOBJECT, wParam, lParam);
+    const AccessibilityLibrary &library = AccessibilityLibrary::get();
+    IAccessible *standard = nullptr;
+    if (!library || !library.createStdAccessibleObject ||
+        FAILED(library.createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void **>(&standard))))
+        return DefWindowProcW(window, WM_GETOBJECT, wParam, lParam);
+    auto *object = new WindowAccessible(window, standard, texts);
+    const LRESULT result = library.lresultFromObject(__uuidof(IAccessible), wParam, object);
+    object->Release();
+    return result;
+}
+
+void announce(HWND window, SpokenTexts &texts, std::wstring text) {
+    texts.announcement = std::move(text);
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, kAnnouncement);
+}
+
+void tellNameChanged(HWND control) { NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF); }
+
+void tellValueChanged(HWND control) { NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF); }
 
 } // namespace plumaro

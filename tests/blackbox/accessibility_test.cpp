@@ -76,6 +76,11 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     askAll(player.board());
     readAcross(control(player.board(), IDC_SLOT1), {"slot", ROLE_SYSTEM_PUSHBUTTON, L"Bird 1", nullptr});
     readAcross(control(player.board(), IDC_MOVES), {"counter", ROLE_SYSTEM_STATICTEXT, L"Moves", L"0"});
+    // The board itself: the game's name, where the game stands, and all its controls as children.
+    const AccessibleReader board(player.board(), AccessibleReader::Route::FromWindow);
+    readAcross(player.board(), {"board", ROLE_SYSTEM_CLIENT, L"Plumaro Puzzles", nullptr});
+    EXPECT_EQ(board.description().rfind(L"Puzzle 1, 0 moves, par 17. The arrow keys move the birds", 0), 0u);
+    EXPECT_EQ(board.childCount(), 10);
 
     // Pressing a slot from another program moves its bird, as a click does.
     for (const int slot : {1, 2}) {
@@ -89,6 +94,9 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     ASSERT_TRUE(waitFor([&] { return player.resultWindow() != nullptr; }));
     askAll(player.resultWindow());
     readAcross(control(player.resultWindow(), IDC_MESSAGE), {"result message", 0, L"GOOD TRY", nullptr});
+    readAcross(control(player.resultWindow(), IDC_IMAGE2),
+               {"result picture", ROLE_SYSTEM_GRAPHIC, L"You can accomplish your task in fewer moves. Please try again",
+                nullptr});
     ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
 
     player.pressOnBoard(VK_MENU);
@@ -101,6 +109,73 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     activate(help);
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
+    CoUninitialize();
+}
+
+// A player who cannot see the board hears what every press did, from before
+// the first game to the verdict and back on the board.
+TEST(Accessibility, EveryPressIsSpokenUpToTheVerdict) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        BoardPlayer player;
+        AlertListener heard(player.program().processId());
+        player.pressOnBoard(VK_LEFT);
+        EXPECT_EQ(heard.next(), L"Choose a puzzle from the File menu");
+        player.choosePuzzle(1);
+        EXPECT_EQ(heard.next(), L"Puzzle 1, 0 moves. The empty slot is in row 1, column 2.");
+        player.pressOnBoard(VK_DOWN);
+        EXPECT_EQ(heard.next(), L"No bird above");
+        player.clickSlot(4);
+        EXPECT_EQ(heard.next(), L"Bird 3 is not next to the empty slot");
+        int moves = 0;
+        const auto solution = *solver::shortestSolution(1);
+        for (const int slot : solution) {
+            const WORD key = player.arrowFor(slot);
+            const std::wstring bird = player.slotName(slot);
+            pressKey(key);
+            const wchar_t *way = key == VK_LEFT ? L"left" : key == VK_RIGHT ? L"right" : key == VK_UP ? L"up" : L"down";
+            ++moves;
+            EXPECT_EQ(heard.next(),
+                      bird + L" moved " + way + L", " + std::to_wstring(moves) + (moves == 1 ? L" move" : L" moves"));
+        }
+        EXPECT_EQ(heard.next(),
+                  L"WELL DONE. You have accomplished your task in just 17 moves. The Emperor is pleased.");
+        ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
+        EXPECT_EQ(heard.next(), L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
+        EXPECT_EQ(threadInfoOf(player.board()).hwndFocus, player.board());
+        player.pressOnBoard(VK_UP);
+        EXPECT_EQ(heard.next(), L"The game is over. Choose a puzzle from the File menu");
+    }
+    CoUninitialize();
+}
+
+// B reads the board the player sees, row by row, and C the count and par.
+TEST(Accessibility, KeysReadTheBoardAsItShows) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        BoardPlayer player;
+        AlertListener heard(player.program().processId());
+        for (const int puzzle : {1, 2}) {
+            player.choosePuzzle(puzzle);
+            const auto solution = *solver::shortestSolution(static_cast<std::int16_t>(puzzle));
+            player.slideWithArrows({solution.begin(), solution.begin() + 3});
+            for (int said = 0; said < 4; ++said)
+                heard.next();
+            player.pressOnBoard('B');
+            std::wstring rows;
+            for (int slot = 1; slot <= 9; ++slot) {
+                if (!player.slotVisible(slot))
+                    continue;
+                const std::wstring name = player.slotName(slot);
+                rows +=
+                    (slot - 1) % 3 ? L", " : (slot > 1 ? L" Row " : L"Row ") + std::to_wstring((slot + 2) / 3) + L": ";
+                rows += (name == L"Empty" ? L"empty" : name.substr(5)) + ((slot % 3) ? L"" : L".");
+            }
+            EXPECT_EQ(heard.next(), rows);
+            player.pressOnBoard('C');
+            EXPECT_EQ(heard.next(), L"3 moves, par " + std::to_wstring(puzzle == 1 ? 17 : 23));
+        }
+    }
     CoUninitialize();
 }
 

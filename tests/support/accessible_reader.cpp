@@ -1,6 +1,8 @@
 // Reading a control's accessible object the way a screen reader does.
 #include "tests/support/accessible_reader.h"
 
+#include "tests/support/program_driver.h"
+
 namespace plumaro::testing {
 
 namespace {
@@ -30,7 +32,46 @@ long number(IAccessible *object, HRESULT (STDMETHODCALLTYPE IAccessible::*getter
     return got.lVal;
 }
 
+std::vector<std::wstring> *alertsHeard = nullptr;
+
+void CALLBACK hearAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (!alertsHeard)
+        return;
+    // Reading the object pumps messages, so later alerts may be heard
+    // meanwhile: this one keeps its place.
+    const std::size_t at = alertsHeard->size();
+    alertsHeard->emplace_back(L"(unreadable)");
+    IAccessible *accessible = nullptr;
+    VARIANT element{};
+    if (FAILED(AccessibleObjectFromEvent(window, object, child, &accessible, &element)))
+        return;
+    BSTR name = nullptr;
+    if (SUCCEEDED(accessible->get_accName(element, &name)) && name)
+        (*alertsHeard)[at].assign(name, SysStringLen(name));
+    SysFreeString(name);
+    accessible->Release();
+}
+
 } // namespace
+
+AlertListener::AlertListener(DWORD processId)
+    : hook_(SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, hearAlert, processId, 0,
+                            WINEVENT_OUTOFCONTEXT)) {
+    alertsHeard = &heard_;
+}
+
+AlertListener::~AlertListener() {
+    UnhookWinEvent(hook_);
+    alertsHeard = nullptr;
+}
+
+std::wstring AlertListener::next() {
+    if (!waitFor([&] { return !heard_.empty(); }))
+        return L"(silence)";
+    std::wstring oldest = heard_.front();
+    heard_.erase(heard_.begin());
+    return oldest;
+}
 
 AccessibleReader::AccessibleReader(HWND control, Route route) {
     if (route == Route::FromWindow) {
@@ -60,6 +101,11 @@ AccessibleReader::~AccessibleReader() {
 std::wstring AccessibleReader::name() const { return text(object_, &IAccessible::get_accName); }
 std::wstring AccessibleReader::value() const { return text(object_, &IAccessible::get_accValue); }
 std::wstring AccessibleReader::defaultAction() const { return text(object_, &IAccessible::get_accDefaultAction); }
+std::wstring AccessibleReader::description() const { return text(object_, &IAccessible::get_accDescription); }
+long AccessibleReader::childCount() const {
+    long count = -1;
+    return object_ && SUCCEEDED(object_->get_accChildCount(&count)) ? count : -1;
+}
 long AccessibleReader::role() const { return number(object_, &IAccessible::get_accRole); }
 long AccessibleReader::state() const { return number(object_, &IAccessible::get_accState); }
 HRESULT AccessibleReader::press() const { return object_ ? object_->accDoDefaultAction(self()) : E_POINTER; }

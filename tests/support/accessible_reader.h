@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <vector>
 
 namespace plumaro::testing {
 
@@ -27,6 +28,8 @@ public:
     std::wstring name() const;
     std::wstring value() const;
     std::wstring defaultAction() const;
+    std::wstring description() const;
+    long childCount() const;
     long role() const;
     long state() const;
     HRESULT press() const;
@@ -34,6 +37,25 @@ public:
 private:
     IAccessible *object_ = nullptr;
     HRESULT result_ = E_FAIL;
+};
+
+// Hears what a screen reader would: the alerts a process raises, each read
+// through AccessibleObjectFromEvent as it arrives. The thread that makes it
+// must have started COM and pump messages (waitFor does); one at a time.
+class AlertListener {
+public:
+    explicit AlertListener(DWORD processId);
+    ~AlertListener();
+    AlertListener(const AlertListener &) = delete;
+    AlertListener &operator=(const AlertListener &) = delete;
+
+    // The name of the oldest alert not yet taken, waiting for one to come;
+    // "(silence)" when none does.
+    std::wstring next();
+
+private:
+    HWINEVENTHOOK hook_;
+    std::vector<std::wstring> heard_;
 };
 
 } // namespace plumaro::testing

@@ -1,0 +1,32 @@
+// What the game says to a player who listens instead of looking: every text a screen reader
+// speaks about the board and the verdict, composed from the board and Module1.
+#pragma once
+
+#include <string>
+
+#include "core/arrow_slide.h"
+#include "core/board.h"
+#include "core/puzzle.h"
+
+// After a move from slot `from` into slot `to`: "Bird 5 moved left, 4 moves".
+std::wstring movedText(const Board &board, int from, int to);
+// A press on a bird that has no empty neighbour: "Bird 3 is not next to the empty slot".
+std::wstring cannotMoveText(const Board &board, int slot);
+// An arrow that finds no bird on the side it takes one from: "No bird to the right".
+std::wstring noBirdText(Arrow arrow);
+// A press while no game runs: before the first game, or after a verdict.
+std::wstring noGameText();
+
+// A new game: "Puzzle 2, 0 moves. The empty slot is in row 3, column 2."
+std::wstring startText(const Board &board);
+// The rows the player sees, top to bottom: "Row 1: 5, empty, 6. Row 2: 1, 2, 3."
+std::wstring boardText(const Board &board);
+// "4 moves, par 17"; before the first game, how to start one.
+std::wstring countText();
+// What the board says first when it gets the focus: the game so far and the keys.
+std::wstring boardDescription();
+
+// The words of a result picture, as its lettering reads.
+const wchar_t *pictureWords(ResultPicture picture);
+// The whole result window: "WELL DONE. You have accomplished your task in just 17 moves. ..."
+std::wstring verdictText(const Verdict &verdict);
