@@ -11,7 +11,7 @@
 #include "board/board_geometry.h"
 #include "board/board_resources.h"
 #include "board/display_check.h"
-#include "core/announcement.h"
+#include "board/spoken_texts.h"
 #include "core/arrow_slide.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
@@ -42,20 +42,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr WPARAM kReadBoardKey = 'B';
 constexpr WPARAM kReadCountKey = 'C';
 
-// What a slot shows, for screen readers and UI automation.
-std::wstring slotName(const Board &board, int index) {
-    const int source = board.source(index);
-    if (source == Board::kEmptySource)
-        return L"Empty";
-    if (source == 0)
-        return L"No picture";
-    return L"Bird " + std::to_wstring(source);
-}
-
-// Each slot is a button that slides its bird; the counter is read as
-// "Moves" with the count as its value.
-constexpr AccessibleDescription kSlotDescription{ROLE_SYSTEM_PUSHBUTTON, nullptr, false, L"Press"};
-constexpr AccessibleDescription kMovesDescription{ROLE_SYSTEM_STATICTEXT, L"Moves", true, nullptr};
+constexpr AccessibleDescription kSlotDescription{ROLE_SYSTEM_PUSHBUTTON, 0, false, IDS_PRESS};
+constexpr AccessibleDescription kMovesDescription{ROLE_SYSTEM_STATICTEXT, IDS_MOVES_NAME, true, 0};
 
 LRESULT CALLBACK lbl_movesProc(HWND moves, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT)
@@ -173,7 +161,7 @@ bool BoardWindow::createControls() {
 
     for (int i = 1; i <= Board::kSlotCount; ++i) {
         img_bird[i - 1] =
-            CreateWindowExW(0, kSlotClassName, L"No picture", WS_CHILD, 0, 0, 0, 0, window_,
+            CreateWindowExW(0, kSlotClassName, loadText(IDS_SLOT_NO_PICTURE).c_str(), WS_CHILD, 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSlotIds[i - 1])), instance_, nullptr);
         if (!img_bird[i - 1])
             return false;

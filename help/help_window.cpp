@@ -85,7 +85,7 @@ constexpr SIZE kLinkSizeInTwips{1395, 270};
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
-constexpr AccessibleDescription kLinkDescription{ROLE_SYSTEM_LINK, nullptr, false, L"Jump"};
+constexpr AccessibleDescription kLinkDescription{ROLE_SYSTEM_LINK, 0, false, IDS_JUMP};
 
 // Tells the window that the link was clicked, as the label does for the mouse.
 void notifyLinkClicked(HWND link) {

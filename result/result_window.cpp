@@ -4,11 +4,11 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
 
-#include "core/announcement.h"
 #include "result/result_resources.h"
 #include "win32/accessible.h"
 #include "win32/controls.h"
@@ -17,6 +17,7 @@
 #include "win32/picture_control.h"
 #include "win32/pictures.h"
 #include "win32/subclass.h"
+#include "win32/texts.h"
 #include "win32/window_icon.h"
 #include "win32/window_sizing.h"
 
@@ -42,11 +43,16 @@ constexpr POINT kOkPosition{220, 167};
 // words after readers have spoken the window itself.
 constexpr UINT kSayVerdict = WM_APP + 1;
 
+// The words of each text picture's lettering, Image1..Image4.
+constexpr std::array<UINT, 4> kPictureWords{IDS_RESULT_WORDS1, IDS_RESULT_WORDS2, IDS_RESULT_WORDS3, IDS_RESULT_WORDS4};
+
 // A text picture reads as the words of its lettering.
 LRESULT CALLBACK imageProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT) {
-        const auto picture = static_cast<ResultPicture>(GetDlgCtrlID(image) - IDC_IMAGE1);
-        return answerGetObject(image, wParam, lParam, {ROLE_SYSTEM_GRAPHIC, pictureWords(picture), false, nullptr});
+        const auto picture = std::find(kImageIds.begin(), kImageIds.end(), GetDlgCtrlID(image)) - kImageIds.begin();
+        if (picture < static_cast<std::ptrdiff_t>(kPictureWords.size()))
+            return answerGetObject(image, wParam, lParam,
+                                   {ROLE_SYSTEM_GRAPHIC, kPictureWords[static_cast<std::size_t>(picture)], false, 0});
     }
     return callBaseProcedure(image, message, wParam, lParam);
 }
@@ -111,7 +117,9 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PostMessageW(dialog_, kSayVerdict, 0, 0);
         return FALSE;
     case kSayVerdict:
-        announce(dialog_, *spoken_, verdictText(verdict_));
+        announce(dialog_, *spoken_,
+                 formatText(IDS_VERDICT, {std::wstring(verdict_.message.begin(), verdict_.message.end()),
+                                          loadText(kPictureWords[static_cast<std::size_t>(verdict_.picture)])}));
         return TRUE;
     case WM_GETOBJECT:
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "win32/system_library.h"
+#include "win32/texts.h"
 
 namespace plumaro {
 
@@ -114,7 +115,7 @@ public:
         return E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
-        return text(child, name, what_.name ? std::wstring(what_.name) : windowText());
+        return text(child, name, what_.name ? loadText(what_.name) : windowText());
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override {
         if (!what_.textIsValue)
@@ -160,7 +161,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override {
         if (!what_.defaultAction)
             return noText(child, action, DISP_E_MEMBERNOTFOUND);
-        return text(child, action, what_.defaultAction);
+        return text(child, action, loadText(what_.defaultAction));
     }
     HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
     HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override {

@@ -10,13 +10,12 @@
 
 namespace plumaro {
 
-// How one control presents itself. The strings must outlive the program
-// (literals): objects handed to clients keep pointing at them.
+// How one control presents itself; texts are string table identifiers.
 struct AccessibleDescription {
-    long role = 0;                          // ROLE_SYSTEM_...
-    const wchar_t *name = nullptr;          // nullptr: the control's own text
-    bool textIsValue = false;               // the control's text is its value
-    const wchar_t *defaultAction = nullptr; // nullptr: none; else BM_CLICK presses it
+    long role = 0;            // ROLE_SYSTEM_...
+    UINT name = 0;            // IDS_...; 0: the control's own text
+    bool textIsValue = false; // the control's text is its value
+    UINT defaultAction = 0;   // IDS_...; 0: none; else BM_CLICK presses it
 };
 
 // Answers WM_GETOBJECT for the control: its client area is an object as

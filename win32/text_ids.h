@@ -19,3 +19,42 @@
 #define IDS_INVALID_PICTURE 5204
 #define IDS_PERMISSION_DENIED 5205
 #define IDS_ERROR_NUMBER 5206 // %1 the system's error code
+
+// What screen readers are told of the controls
+#define IDS_SLOT_BIRD 5301 // %1 the bird's number
+#define IDS_SLOT_EMPTY 5302
+#define IDS_SLOT_NO_PICTURE 5303
+#define IDS_MOVES_NAME 5304
+#define IDS_PRESS 5305
+#define IDS_JUMP 5306
+
+// What screen readers speak about the game
+#define IDS_ONE_MOVE 5401   // %1 the count
+#define IDS_MANY_MOVES 5402 // %1 the count
+#define IDS_MOVED 5403      // %1 the bird, %2 which way, %3 the count
+#define IDS_WAY_LEFT 5404
+#define IDS_WAY_RIGHT 5405
+#define IDS_WAY_UP 5406
+#define IDS_WAY_DOWN 5407
+#define IDS_NOT_BESIDE_EMPTY 5408 // %1 the bird
+#define IDS_NO_BIRD_RIGHT 5409
+#define IDS_NO_BIRD_LEFT 5410
+#define IDS_NO_BIRD_BELOW 5411
+#define IDS_NO_BIRD_ABOVE 5412
+#define IDS_CHOOSE_PUZZLE 5413
+#define IDS_GAME_OVER 5414    // %1 how to start another
+#define IDS_GAME_STARTED 5415 // %1 the puzzle, %2 the count
+#define IDS_EMPTY_AT 5416     // %1 the row, %2 the column
+#define IDS_ROW 5417          // %1 the row, %2 its slots
+#define IDS_ROW_EMPTY 5418
+#define IDS_COUNT_AND_PAR 5419 // %1 the count, %2 the par
+#define IDS_GAME_SO_FAR 5420   // %1 the puzzle, %2 the count, %3 the par
+#define IDS_KEYS 5421
+#define IDS_BEFORE_FIRST_GAME 5422 // %1 how to start one
+#define IDS_VERDICT 5423           // %1 the message, %2 the picture's words
+
+// The words of the result pictures' lettering
+#define IDS_RESULT_WORDS1 5501
+#define IDS_RESULT_WORDS2 5502
+#define IDS_RESULT_WORDS3 5503
+#define IDS_RESULT_WORDS4 5504

@@ -1,12 +1,17 @@
-// What the game says to a player who listens instead of looking: every text a screen reader
-// speaks about the board and the verdict, composed from the board and Module1.
+// What the board says to a player who listens instead of looking: every text
+// a screen reader speaks about the board, composed from the board and
+// Module1 in the words of the program's string table.
 #pragma once
 
 #include <string>
 
 #include "core/arrow_slide.h"
 #include "core/board.h"
-#include "core/puzzle.h"
+
+namespace plumaro {
+
+// What a slot shows: "Bird 5", "Empty" or "No picture".
+std::wstring slotName(const Board &board, int slot);
 
 // After a move from slot `from` into slot `to`: "Bird 5 moved left, 4 moves".
 std::wstring movedText(const Board &board, int from, int to);
@@ -26,7 +31,4 @@ std::wstring countText();
 // What the board says first when it gets the focus: the game so far and the keys.
 std::wstring boardDescription();
 
-// The words of a result picture, as its lettering reads.
-const wchar_t *pictureWords(ResultPicture picture);
-// The whole result window: "WELL DONE. You have accomplished your task in just 17 moves. ..."
-std::wstring verdictText(const Verdict &verdict);
+} // namespace plumaro
