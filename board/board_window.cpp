@@ -101,10 +101,12 @@ HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
         showProgramMessage(nullptr, kCannotCreate);
         return nullptr;
     }
-    if (!boardOf(window)->Form_Load(exitCode)) {
-        DestroyWindow(window);
+    BoardWindow *board = boardOf(window);
+    if (!board->Form_Load(exitCode)) {
+        DestroyWindow(window); // after the reason was shown: it ends no message loop
         return nullptr;
     }
+    board->loaded_ = true;
     return window;
 }
 
@@ -153,7 +155,11 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_KeyDown(wParam);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        // Only the game's window ends the program. Windows also sends this
+        // when WM_CREATE fails (Wine does not); a quit posted then would
+        // close the message box that says so before anyone saw it.
+        if (loaded_)
+            PostQuitMessage(0);
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
@@ -394,7 +400,7 @@ void BoardWindow::GameWin() {
     const auto verdict = ::GameWin(board_);
     if (!verdict)
         return;
-    showResultWindow(window_, instance_, *verdict);
+    showResultWindow(window_, instance_, *verdict, icons_);
     EndGame();
 }
 

@@ -150,9 +150,12 @@ TEST_F(BoardWindowTest, SlotsAreButtonsThatPressLikeAClickAndTheCounterReadsAsMo
     EXPECT_EQ(testing::windowText(slot(7)), L"No picture");
     EXPECT_EQ(moves.value(), L"2");
 
-    // A client may hold the object longer than the window lives.
+    // A client may hold the object longer than the window lives. Closing
+    // the loaded board ends the program.
     DestroyWindow(board);
     board = nullptr;
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(bird.name(), L"(none)");
     EXPECT_EQ(bird.press(), CO_E_OBJNOTCONNECTED);
 }
@@ -175,6 +178,37 @@ TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
     reader.join();
     EXPECT_EQ(shown, L"The game window cannot be created.");
     EXPECT_NE(exitCode, 0);
+}
+
+// Windows sends WM_DESTROY before WM_NCDESTROY to a window whose WM_CREATE
+// failed; Wine sends only WM_NCDESTROY. This class runs the board's window
+// procedure with Windows' order. A quit posted then would close the message
+// box that reports the failure before anyone saw it.
+TEST(BoardWindowCreation, AWindowThatFailsToLoadLeavesNoQuitBehind) {
+    static WNDPROC boardProcedure = nullptr;
+    static int destroys = 0;
+    WNDCLASSEXW board{};
+    board.cbSize = sizeof board;
+    BoardWindow::registerClasses(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), BoardWindow::kClassName, &board));
+    boardProcedure = board.lpfnWndProc;
+    board.lpszClassName = L"BoardInWindowsOrder";
+    board.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_DESTROY)
+            ++destroys;
+        else if (message == WM_NCDESTROY && destroys == 0)
+            SendMessageW(window, WM_DESTROY, 0, 0);
+        return CallWindowProcW(boardProcedure, window, message, wParam, lParam);
+    };
+    RegisterClassExW(&board);
+
+    HINSTANCE withoutPictures = GetModuleHandleW(L"kernel32.dll");
+    EXPECT_EQ(CreateWindowExW(0, board.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), withoutPictures),
+              nullptr);
+    EXPECT_EQ(destroys, 1);
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 } // namespace
