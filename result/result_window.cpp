@@ -34,13 +34,14 @@ constexpr POINT kOkPosition{220, 167};
 
 class ResultWindow {
 public:
-    ResultWindow(HINSTANCE instance, const Verdict &verdict) : instance_(instance), verdict_(verdict) {}
+    ResultWindow(HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons)
+        : instance_(instance), verdict_(verdict), icons_(icons) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Form_Load();
+    bool Form_Load();
     void showVerdict();
     void paintBackground(HDC dc);
 
@@ -50,7 +51,7 @@ private:
     UniqueBitmap background_;
     std::array<PictureControl, 4> images_;
     UniqueFont messageFont_;
-    WindowIcons icons_;
+    const WindowIcons &icons_;
 };
 
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -65,7 +66,10 @@ INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wPar
 INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        Form_Load();
+        if (!Form_Load()) {
+            EndDialog(dialog_, -1);
+            return FALSE;
+        }
         showVerdict();
         return TRUE; // focus to the OK button, the only control that takes it
     case WM_ERASEBKGND:
@@ -94,7 +98,8 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-void ResultWindow::Form_Load() {
+// False if a picture compiled into the program cannot be loaded.
+bool ResultWindow::Form_Load() {
     applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, false));
     ensureClientSize(dialog_, kClientWidth, kClientHeight);
 
@@ -105,19 +110,21 @@ void ResultWindow::Form_Load() {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
+    if (!background_)
+        return false;
     for (int i = 0; i < 4; ++i) {
         HWND image = GetDlgItem(dialog_, IDC_IMAGE1 + i);
-        images_[i].show(image, loadPicture(instance_, IDR_RESULT1 + i));
+        if (!images_[i].show(image, loadPicture(instance_, IDR_RESULT1 + i)))
+            return false;
         placeControl(image, kImagePlacements[i]);
     }
 
     // The OK button keeps its size in twips: 85 x 24 pixels at 96 dpi.
     placeControl(GetDlgItem(dialog_, IDOK), kOkPosition, kOkSizeInTwips, resolution);
 
-    // Without the icon file the window simply has no icon.
-    icons_ = loadWindowIcons(windowIconPath());
     if (icons_)
         setWindowIcons(dialog_, icons_);
+    return true;
 }
 
 void ResultWindow::showVerdict() {
@@ -137,11 +144,12 @@ void ResultWindow::paintBackground(HDC dc) {
 
 } // namespace
 
-void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict) {
-    ResultWindow window(instance, verdict);
+void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons) {
+    ResultWindow window(instance, verdict, icons);
     if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_RESULT), owner, ResultWindow::dialogProc,
                         reinterpret_cast<LPARAM>(&window)) == -1) {
-        // Out of resources for the dialog: the player still learns the verdict.
+        // The dialog or its pictures could not be loaded: the player still
+        // learns the verdict.
         const std::wstring message(verdict.message.begin(), verdict.message.end());
         showProgramMessage(owner, message);
     }
