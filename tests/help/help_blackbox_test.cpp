@@ -426,19 +426,6 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     closeWithKey(help, VK_ESCAPE);
 }
 
-// The screen under a window, pixel by pixel.
-std::vector<COLORREF> pixelsOf(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    std::vector<COLORREF> pixels;
-    HDC screen = GetDC(nullptr);
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(screen, x, y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     ASSERT_NE(board_, nullptr);
     const StandInBrowser browser;
