@@ -426,6 +426,19 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     closeWithKey(help, VK_ESCAPE);
 }
 
+// The screen under a window, pixel by pixel.
+std::vector<COLORREF> pixelsOf(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    std::vector<COLORREF> pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     ASSERT_NE(board_, nullptr);
     const StandInBrowser browser;
@@ -447,7 +460,14 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
         pressKey(VK_TAB);
     ASSERT_EQ(focus(help), link) << "Tab does not reach the link";
     settle(100ms);
-    EXPECT_NE(pixelsOf(link), unfocused) << "the link does not show the focus";
+    const auto focused = pixelsOf(link);
+    EXPECT_NE(focused, unfocused) << "the link does not show the focus";
+    // The rectangle is inverted over the whole label: repainting part of the
+    // label must leave it whole.
+    const RECT leftPart{0, 0, 40, 18};
+    InvalidateRect(link, &leftPart, FALSE);
+    settle(100ms);
+    EXPECT_TRUE(pixelsOf(link) == focused) << "a partial repaint breaks the focus rectangle";
 
     pressKey(VK_RETURN);
     EXPECT_TRUE(waitFor([&] { return browser.openedAny(); }, 10s));

@@ -158,24 +158,5 @@ TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
     ReleaseDC(nullptr, screen);
 }
 
-// The focus rectangle is inverted over the whole label: repainting part of
-// the label must leave it whole.
-TEST(HelpWindowLink, KeepsItsFocusRectangleWholeThroughAPartialRepaint) {
-    ShownHelpWindow help(1);
-    ASSERT_NE(help.dialog(), nullptr);
-    HWND link = help.control(IDC_URL);
-    const auto unfocused = pixelsOf(link);
-    SendMessageW(help.dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(link), TRUE);
-    settle(100ms);
-    const auto focused = pixelsOf(link);
-    ASSERT_TRUE(focused != unfocused) << "the link shows no focus";
-    RECT leftHalf{};
-    GetClientRect(link, &leftHalf);
-    leftHalf.right /= 2;
-    InvalidateRect(link, &leftHalf, FALSE);
-    UpdateWindow(link);
-    EXPECT_TRUE(pixelsOf(link) == focused) << "the focus rectangle is broken";
-}
-
 } // namespace
 } // namespace plumaro::testing

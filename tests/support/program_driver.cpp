@@ -147,18 +147,6 @@ POINT centreOf(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-std::vector<COLORREF> pixelsOf(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    std::vector<COLORREF> pixels;
-    HDC screen = GetDC(nullptr);
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(screen, x, y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 std::optional<POINT> closeBoxOf(HWND window) {
     RECT outer{};
     GetWindowRect(window, &outer);

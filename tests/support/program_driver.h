@@ -76,8 +76,6 @@ HWND control(HWND parent, int id);
 // The client area of a window in screen coordinates.
 RECT clientRectOnScreen(HWND window);
 POINT centreOf(HWND window);
-// The screen under a window, pixel by pixel.
-std::vector<COLORREF> pixelsOf(HWND window);
 // The close box on a window's caption, found the way the system finds it.
 std::optional<POINT> closeBoxOf(HWND window);
 
