@@ -74,8 +74,7 @@ TEST_F(HelpTextContent, BytesAbove127AreCharactersOfTheAnsiCodePage) {
     EXPECT_EQ(text, inAnsiCodePage(stored));
 }
 
-// As today's editors save them; a byte-order mark before bytes that are not
-// UTF-8 is read as it always was.
+// As today's editors save them; other bytes as they always were read.
 TEST_F(HelpTextContent, ValidUtf8IsDecodedAsUtf8WithoutItsByteOrderMark) {
     const std::string bom = "\xEF\xBB\xBF";
     const std::pair<std::string, std::wstring> rows[] = {
