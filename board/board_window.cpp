@@ -84,10 +84,12 @@ HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
         showProgramMessage(nullptr, IDS_BOARD_NOT_CREATED);
         return nullptr;
     }
-    if (!boardOf(window)->Form_Load(exitCode)) {
-        DestroyWindow(window);
+    BoardWindow *board = boardOf(window);
+    if (!board->Form_Load(exitCode)) {
+        DestroyWindow(window); // after the reason was shown: it ends no message loop
         return nullptr;
     }
+    board->loaded_ = true;
     return window;
 }
 
@@ -138,7 +140,11 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         return answerWindowGetObject(window_, wParam, lParam, spoken_);
     case WM_DESTROY:
-        PostQuitMessage(0);
+        // Only the game's window ends the program. Windows also sends this
+        // when WM_CREATE fails (Wine does not); a quit posted then would
+        // close the message box that says so before anyone saw it.
+        if (loaded_)
+            PostQuitMessage(0);
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
@@ -390,7 +396,7 @@ void BoardWindow::GameWin() {
     const auto verdict = ::GameWin(board_);
     if (!verdict)
         return;
-    showResultWindow(window_, instance_, *verdict);
+    showResultWindow(window_, instance_, *verdict, icons_);
     EndGame();
     say(boardDescription()); // back on the board: where the game stands
 }

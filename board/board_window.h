@@ -92,6 +92,7 @@ private:
     Board board_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
     std::int16_t FirstActivation = 0;
+    bool loaded_ = false; // the load step has run to its end: closing ends the program
     int pressedSlot_ = 0; // the slot a click began on, while the button is down
 };
 

@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include <cstring>
+#include <utility>
 
 #include "win32/program_files.h"
 
@@ -50,9 +51,17 @@ StartupSound::~StartupSound() {
 }
 
 void StartupSound::play(const std::wstring &path) {
-    if (readFileBytes(path, kLargestSoundFile, bytes_) != ERROR_SUCCESS || !isWholeWaveFile(bytes_))
-        return;
-    playing_ = PlaySoundW(reinterpret_cast<LPCWSTR>(bytes_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    // Read once, never refilled: an earlier sound may still be playing from
+    // these bytes, and stopping it is not documented to wait until the
+    // player has let go of them.
+    if (bytes_.empty()) {
+        std::vector<BYTE> bytes;
+        if (readFileBytes(path, kLargestSoundFile, bytes) != ERROR_SUCCESS || !isWholeWaveFile(bytes))
+            return;
+        bytes_ = std::move(bytes);
+    }
+    if (PlaySoundW(reinterpret_cast<LPCWSTR>(bytes_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT))
+        playing_ = true;
 }
 
 } // namespace plumaro

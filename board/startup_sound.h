@@ -18,7 +18,8 @@ public:
 
     // Starts playing the wave file at `path` (any length) and returns at
     // once. A file that is missing, unreadable or not a whole wave file
-    // plays nothing, silently.
+    // plays nothing, silently. Once read, the sound is kept: later calls
+    // play it again, whatever their path.
     void play(const std::wstring &path);
 
 private:

@@ -1,12 +1,12 @@
-// Reading a help text file: its whole content, decoded from the ANSI code page.
+// Reading a help text file: its whole content, decoded to wide text.
 #include "help/help_text_file.h"
 
 #include <windows.h>
 
 #include <new>
-#include <string>
+#include <string_view>
+#include <vector>
 
-#include "win32/handles.h"
 #include "win32/program_files.h"
 
 namespace plumaro {
@@ -15,50 +15,49 @@ namespace {
 
 // The most characters a text box holds, and the most bytes
 // MultiByteToWideChar converts in one call.
-constexpr std::size_t kLargestText = 0x7FFFFFFE;
-constexpr DWORD kChunk = 1 << 20;
+constexpr std::uint64_t kLargestText = 0x7FFFFFFE;
 
-// Every byte of the file, read to its end (it may have grown since its size
-// was taken); false if reading failed or the file is too large to show.
-bool readWhole(HANDLE file, std::string &bytes) {
-    LARGE_INTEGER size{};
-    DWORD wanted = kChunk;
-    if (GetFileSizeEx(file, &size) && size.QuadPart < static_cast<LONGLONG>(kLargestText))
-        wanted = static_cast<DWORD>(size.QuadPart) + 1; // one more shows where the file ends
-    for (;;) {
-        const std::size_t used = bytes.size();
-        bytes.resize(used + wanted);
-        DWORD read = 0;
-        if (!ReadFile(file, bytes.data() + used, wanted, &read, nullptr))
-            return false;
-        bytes.resize(used + read);
-        if (read < wanted)
-            return true; // a short read of a disk file is its end
-        if (bytes.size() > kLargestText)
-            return false;
-        wanted = kChunk;
-    }
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Creates the file empty if nothing of that name exists; a file that is
+// there is left alone.
+void createEmptyFileIfMissing(const std::wstring &path) {
+    HANDLE created =
+        CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created != INVALID_HANDLE_VALUE)
+        CloseHandle(created);
+}
+
+// The bytes decoded in the code page. With MB_ERR_INVALID_CHARS, bytes that
+// are not valid in it give an empty text.
+std::wstring decoded(UINT codePage, DWORD flags, const char *bytes, int length) {
+    const int characters = MultiByteToWideChar(codePage, flags, bytes, length, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(characters), L'\0');
+    if (characters > 0)
+        MultiByteToWideChar(codePage, flags, bytes, length, text.data(), characters);
+    return text;
 }
 
 } // namespace
 
 std::wstring ReadTextFile(const std::wstring &path) {
-    // OPEN_ALWAYS creates a missing file empty; the file handle itself only
-    // ever reads.
-    HANDLE opened = CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE)
-        return {};
-    const UniqueFile file(opened);
-
     try {
-        std::string bytes;
-        if (!readWhole(file.get(), bytes) || bytes.empty())
+        std::vector<BYTE> file;
+        const DWORD error = readFileBytes(path, kLargestText, file);
+        if (error == ERROR_FILE_NOT_FOUND)
+            createEmptyFileIfMissing(path);
+        if (error != ERROR_SUCCESS || file.empty())
             return {};
-        const int length = static_cast<int>(bytes.size());
-        const int characters = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-        std::wstring text(static_cast<std::size_t>(characters), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), characters);
+
+        const std::string_view bytes(reinterpret_cast<const char *>(file.data()), file.size());
+        const std::string_view utf8 =
+            bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
+        if (utf8.empty())
+            return {};
+        std::wstring text = decoded(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()));
+        if (text.empty())
+            text = decoded(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()));
         return text;
     } catch (const std::bad_alloc &) {
         return {}; // more text than memory can hold

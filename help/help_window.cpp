@@ -2,7 +2,6 @@
 // buttons, and in the about state the link to the maker's web site.
 #include "help/help_window.h"
 
-#include <objbase.h>
 #include <oleacc.h>
 #include <shellapi.h>
 
@@ -13,6 +12,7 @@
 #include "help/help_resources.h"
 #include "help/help_text_file.h"
 #include "win32/accessible.h"
+#include "win32/com_apartment.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/messages.h"
@@ -117,8 +117,14 @@ LRESULT CALLBACK lbl_urlProc(HWND link, UINT message, WPARAM wParam, LPARAM lPar
         InvalidateRect(link, nullptr, TRUE);
         break;
     case WM_PAINT: {
+        // The focus rectangle is inverted over the whole label, so the whole
+        // label must be painted afresh under it: over a partly repainted one
+        // it would wipe out the rectangle still standing elsewhere.
+        const bool focused = GetFocus() == link;
+        if (focused)
+            InvalidateRect(link, nullptr, TRUE);
         const LRESULT painted = callBaseProcedure(link, message, wParam, lParam);
-        if (GetFocus() == link) {
+        if (focused) {
             RECT all{};
             GetClientRect(link, &all);
             HDC dc = GetDC(link);
@@ -151,6 +157,7 @@ private:
     void Form_Activate();
     void btn_help_Click(std::int16_t index);
     void lbl_url_Click();
+    void close();
 
     // The two display states.
     void showRules();
@@ -168,7 +175,9 @@ private:
     PictureControl logoPicture_;
     UniqueFont linkFont_;
     HCURSOR hand_ = nullptr;
-    bool shown_ = false; // the activation step has run since the window was created
+    bool shown_ = false;   // the activation step has run since the window was created
+    bool closing_ = false; // ended; the dialog manager destroys it once its loop runs again
+    bool opening_ = false; // the shell is opening the link
 };
 
 INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -219,7 +228,7 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == IDOK || id == IDCANCEL) {
-            EndDialog(dialog_, IDOK); // Esc and the close box
+            close(); // Esc and the close box
         } else if (id == IDC_URL) {
             // Only a link the user can see and reach may open.
             if (HIWORD(wParam) == STN_CLICKED && IsWindowVisible(lbl_url) && IsWindowEnabled(dialog_))
@@ -321,9 +330,14 @@ void HelpWindow::btn_help_Click(std::int16_t index) {
         showAbout();
         break;
     case kOkButton:
-        EndDialog(dialog_, IDOK);
+        close();
         break;
     }
+}
+
+void HelpWindow::close() {
+    closing_ = true;
+    EndDialog(dialog_, IDOK);
 }
 
 // The text is loaded before the pictures change.
@@ -348,22 +362,25 @@ void HelpWindow::DisplayHelp(const std::wstring &file) {
 
 // Only the about state shows the link, so only there can it be clicked.
 void HelpWindow::lbl_url_Click() {
+    // The shell may run messages while it opens the address (COM and DDE
+    // wait that way): a second click meanwhile is the same click.
+    if (opening_)
+        return;
+    opening_ = true;
     // The shell and COM are found only now: nothing else needs them, and
     // loading them would slow every start of the program. The shell may hand
-    // the address to a COM handler, so COM runs for the length of the call.
+    // the address to a COM handler.
     const auto openWithShell = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-    const auto startCom = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    const auto endCom = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
-    const HRESULT com =
-        startCom && endCom ? startCom(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) : E_FAIL;
+    useComOnThisThread();
     const auto result =
         openWithShell
             ? reinterpret_cast<INT_PTR>(openWithShell(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL))
             : 0;
-    if (SUCCEEDED(com))
-        endCom();
-    if (result <= 32)
-        showProgramMessage(dialog_, IDS_LINK_FAILED);
+    opening_ = false;
+    // Meanwhile the player may have closed the window (it stays, hidden,
+    // until this returns), or its owner may have gone and taken it along.
+    if (result <= 32 && IsWindow(dialog_))
+        showProgramMessage(closing_ ? GetWindow(dialog_, GW_OWNER) : dialog_, IDS_LINK_FAILED);
 }
 
 } // namespace

@@ -59,13 +59,14 @@ LRESULT CALLBACK imageProc(HWND image, UINT message, WPARAM wParam, LPARAM lPara
 
 class ResultWindow {
 public:
-    ResultWindow(HINSTANCE instance, const Verdict &verdict) : instance_(instance), verdict_(verdict) {}
+    ResultWindow(HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons)
+        : instance_(instance), verdict_(verdict), icons_(icons) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Form_Load();
+    bool Form_Load();
     void showVerdict();
     void paintBackground(HDC dc);
 
@@ -75,7 +76,7 @@ private:
     UniqueBitmap background_;
     std::array<PictureControl, 4> images_;
     UniqueFont messageFont_;
-    WindowIcons icons_;
+    const WindowIcons &icons_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
 };
 
@@ -91,7 +92,10 @@ INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wPar
 INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        Form_Load();
+        if (!Form_Load()) {
+            EndDialog(dialog_, -1);
+            return FALSE;
+        }
         showVerdict();
         return TRUE; // focus to the OK button, the only control that takes it
     case WM_ERASEBKGND:
@@ -132,7 +136,8 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-void ResultWindow::Form_Load() {
+// False if a picture compiled into the program cannot be loaded.
+bool ResultWindow::Form_Load() {
     applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, false));
     ensureClientSize(dialog_, kClientWidth, kClientHeight);
 
@@ -143,9 +148,12 @@ void ResultWindow::Form_Load() {
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
+    if (!background_)
+        return false;
     for (int i = 0; i < 4; ++i) {
         HWND image = GetDlgItem(dialog_, kImageIds[i]);
-        images_[i].show(image, loadPicture(instance_, kResultPictureIds[i]));
+        if (!images_[i].show(image, loadPicture(instance_, kResultPictureIds[i])))
+            return false;
         subclassControl(image, imageProc);
         placeControl(image, kImagePlacements[i]);
     }
@@ -153,10 +161,9 @@ void ResultWindow::Form_Load() {
     // The OK button keeps its size in twips: 85 x 24 pixels at 96 dpi.
     placeControl(GetDlgItem(dialog_, IDOK), kOkPosition, kOkSizeInTwips, resolution);
 
-    // Without the icon file the window simply has no icon.
-    icons_ = loadWindowIcons(windowIconPath());
     if (icons_)
         setWindowIcons(dialog_, icons_);
+    return true;
 }
 
 void ResultWindow::showVerdict() {
@@ -176,11 +183,12 @@ void ResultWindow::paintBackground(HDC dc) {
 
 } // namespace
 
-void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict) {
-    ResultWindow window(instance, verdict);
+void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons) {
+    ResultWindow window(instance, verdict, icons);
     if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_RESULT), owner, ResultWindow::dialogProc,
                         reinterpret_cast<LPARAM>(&window)) == -1) {
-        // Out of resources for the dialog: the player still learns the verdict.
+        // The dialog or its pictures could not be loaded: the player still
+        // learns the verdict.
         const std::wstring message(verdict.message.begin(), verdict.message.end());
         showProgramMessage(owner, message);
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "win32/com_apartment.h"
 #include "win32/system_library.h"
 #include "win32/texts.h"
 
@@ -31,10 +32,8 @@ struct AccessibilityLibrary {
         static const AccessibilityLibrary library = [] {
             AccessibilityLibrary found;
             // Handing an object to a client marshals it through COM. The
-            // first request comes on the window's thread; COM then stays on
-            // there, since clients may hold objects for as long as they like.
-            const auto startCom = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-            if (!startCom || FAILED(startCom(nullptr, COINIT_APARTMENTTHREADED)))
+            // first request comes on the window's thread.
+            if (!useComOnThisThread())
                 return found;
             found.lresultFromObject = systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
             found.accessibleObjectFromWindow =

@@ -1,6 +1,9 @@
 // Reading the files that lie beside the program, however deep its folder.
 #include "win32/program_files.h"
 
+#include <algorithm>
+#include <new>
+
 #include "win32/handles.h"
 
 namespace plumaro {
@@ -8,6 +11,9 @@ namespace plumaro {
 namespace {
 
 bool startsWith(const std::wstring &text, const wchar_t *start) { return text.rfind(start, 0) == 0; }
+
+// The most one ReadFile call is asked for (it counts in a DWORD).
+constexpr DWORD kLargestRead = 1u << 30;
 
 } // namespace
 
@@ -21,23 +27,41 @@ std::wstring longPathForm(const std::wstring &path) {
     return path;
 }
 
-DWORD readFileBytes(const std::wstring &path, std::size_t largest, std::vector<BYTE> &bytes) {
+DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector<BYTE> &bytes) {
     bytes.clear();
-    HANDLE opened = CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE opened =
+        CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return GetLastError();
     const UniqueFile file(opened);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         return GetLastError();
-    if (static_cast<unsigned long long>(size.QuadPart) > largest)
+    const auto total = static_cast<std::uint64_t>(size.QuadPart);
+    if (total > largest || total > bytes.max_size())
         return ERROR_FILE_TOO_LARGE;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return GetLastError();
-    bytes.resize(read);
+    try {
+        bytes.resize(static_cast<std::size_t>(total));
+    } catch (const std::bad_alloc &) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    // ReadFile may return fewer bytes than asked for; reading ends at the
+    // size taken above or at the end of a file that has shrunk since.
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kLargestRead));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, wanted, &read, nullptr)) {
+            const DWORD error = GetLastError();
+            bytes.clear();
+            return error;
+        }
+        if (read == 0)
+            break;
+        done += read;
+    }
+    bytes.resize(done);
     return ERROR_SUCCESS;
 }
 

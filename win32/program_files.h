@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,12 @@ namespace plumaro {
 std::wstring longPathForm(const std::wstring &path);
 
 // Every byte of the file at `path` (any length), if it holds at most
-// `largest` bytes. Returns 0, or the Win32 error that stopped it
-// (ERROR_FILE_TOO_LARGE for a larger file).
-DWORD readFileBytes(const std::wstring &path, std::size_t largest, std::vector<BYTE> &bytes);
+// `largest` bytes: the size is checked before anything is read, so a huge
+// file costs nothing. The file is opened sharing read, write and delete,
+// so that another program holding it open (an editor, a sync, backup or
+// virus scanner) does not stop the game. Returns 0, or the Win32 error that
+// stopped it (ERROR_FILE_TOO_LARGE for a larger file); `bytes` is left
+// empty on failure.
+DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector<BYTE> &bytes);
 
 } // namespace plumaro

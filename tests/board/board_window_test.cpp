@@ -177,5 +177,30 @@ TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
     EXPECT_NE(exitCode, 0);
 }
 
+// Windows sends WM_DESTROY, then WM_NCDESTROY, to a window whose WM_CREATE
+// failed (Wine only WM_NCDESTROY): a quit posted then would close the
+// message box that reports the failure unseen. Here in Windows' order.
+TEST(BoardWindowCreation, AWindowThatFailsToLoadLeavesNoQuitBehind) {
+    static WNDPROC boardProcedure = nullptr;
+    WNDCLASSEXW board{};
+    board.cbSize = sizeof board;
+    BoardWindow::registerClasses(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), BoardWindow::kClassName, &board));
+    boardProcedure = board.lpfnWndProc;
+    board.lpszClassName = L"BoardInWindowsOrder";
+    board.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_NCDESTROY) // on Windows, after a first WM_DESTROY: no harm
+            CallWindowProcW(boardProcedure, window, WM_DESTROY, 0, 0);
+        return CallWindowProcW(boardProcedure, window, message, wParam, lParam);
+    };
+    RegisterClassExW(&board);
+
+    EXPECT_EQ(CreateWindowExW(0, board.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), GetModuleHandleW(L"kernel32.dll")), // no pictures there
+              nullptr);
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 } // namespace
 } // namespace plumaro

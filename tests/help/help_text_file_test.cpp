@@ -1,5 +1,5 @@
-// Reading the help texts: the whole file as stored, decoded from the ANSI
-// code page, and no help file is ever changed or a failure let through.
+// Reading the help texts: the whole file as stored, decoded as UTF-8 or from
+// the ANSI code page, and no help file is ever changed or a failure let through.
 #include "help/help_text_file.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "tests/support/program_driver.h"
 
@@ -26,6 +27,13 @@ std::string readBytes(const fs::path &path) {
 
 // Bytes below 128 are the same characters in every ANSI code page.
 std::wstring widened(const std::string &ascii) { return {ascii.begin(), ascii.end()}; }
+
+std::wstring inAnsiCodePage(const std::string &bytes) {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 FILETIME lastWriteTime(const fs::path &path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -63,11 +71,22 @@ TEST_F(HelpTextContent, BytesAbove127AreCharactersOfTheAnsiCodePage) {
         const std::wstring start = L"Caf\u00E9 \u20AC5 \u201Cquoted\u201D \u00A9 Plumaro\r\n";
         EXPECT_EQ(text.substr(0, start.size()), start);
     }
-    std::wstring expected(stored.size(), L'\0');
-    expected.resize(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, stored.data(), static_cast<int>(stored.size()),
-                                                     expected.data(), static_cast<int>(expected.size()))));
-    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text, inAnsiCodePage(stored));
+}
+
+// As today's editors save them; other bytes as they always were read.
+TEST_F(HelpTextContent, ValidUtf8IsDecodedAsUtf8WithoutItsByteOrderMark) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::wstring> rows[] = {
+        {bom + "Caf\xC3\xA9\r\n", L"Caf\u00E9\r\n"},
+        {"Caf\xC3\xA9 5 \xE2\x82\xAC", L"Caf\u00E9 5 \u20AC"},
+        {"Caf\xE9", inAnsiCodePage("Caf\xE9")},
+        {bom + "Caf\xE9", inAnsiCodePage(bom + "Caf\xE9")},
+    };
+    for (const auto &[stored, shown] : rows) {
+        writeBytes(file_, stored);
+        EXPECT_EQ(ReadTextFile(file_.wstring()), shown) << stored;
+    }
 }
 
 TEST_F(HelpTextContent, AFileOfAMegabyteAndMoreIsReadWhole) {
@@ -131,12 +150,16 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
     CloseHandle(reader);
 
-    // An editor that writes it and lets others read.
-    HANDLE editor =
-        CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(editor, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
-    CloseHandle(editor);
+    // An editor that writes it and lets others read; a sync or backup
+    // program that may also rename or delete it.
+    for (const DWORD access : {GENERIC_READ | GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE | DELETE}) {
+        const DWORD sharing =
+            access & DELETE ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : FILE_SHARE_READ;
+        HANDLE holder = CreateFileW(file_.c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n") << std::hex << access;
+        CloseHandle(holder);
+    }
 }
 
 TEST_F(SharedHelpText, ALockedFileShowsAnEmptyTextAndIsLeftAsItWas) {

@@ -26,7 +26,8 @@ void showAndInspect(const Verdict &verdict, const std::function<void(HWND)> &ins
         (*pending)(dialog);
         SendMessageW(dialog, WM_COMMAND, command, 0);
     });
-    showResultWindow(nullptr, GetModuleHandleW(nullptr), verdict);
+    static const WindowIcons boardIcons = loadWindowIcons(windowIconPath());
+    showResultWindow(nullptr, GetModuleHandleW(nullptr), verdict, boardIcons);
     KillTimer(nullptr, timer);
 }
 
