@@ -49,12 +49,10 @@ struct AccessibilityLibrary {
 
 bool isSelf(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The control's client area as one object without children.
-class ControlAccessible final : public IAccessible {
+// The IUnknown of the program's accessible objects: each starts with one
+// reference, held by whoever made it.
+class AccessibleObject : public IAccessible {
 public:
-    ControlAccessible(HWND control, const AccessibleDescription &what) : control_(control), what_(what) {}
-
-    // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
         if (!object)
             return E_POINTER;
@@ -73,6 +71,18 @@ public:
             delete this;
         return left;
     }
+
+protected:
+    virtual ~AccessibleObject() = default;
+
+private:
+    LONG references_ = 1;
+};
+
+// The control's client area as one object without children.
+class ControlAccessible final : public AccessibleObject {
+public:
+    ControlAccessible(HWND control, const AccessibleDescription &what) : control_(control), what_(what) {}
 
     // IDispatch: clients use the IAccessible methods directly.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
@@ -210,7 +220,7 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    ~ControlAccessible() = default;
+    ~ControlAccessible() override = default;
 
     HRESULT check(const VARIANT &child) const {
         if (!isSelf(child))
@@ -272,7 +282,6 @@ private:
 
     HWND control_;
     AccessibleDescription what_;
-    LONG references_ = 1;
 };
 
 // The announcement: a child element of the window's client object that no
@@ -291,30 +300,10 @@ HRESULT giveText(BSTR *out, const std::wstring &value) {
 // A window's client area: the system's own object, which knows the window's
 // name, children and places, with the window's description and its
 // announcement added.
-class WindowAccessible final : public IAccessible {
+class WindowAccessible final : public AccessibleObject {
 public:
     WindowAccessible(HWND window, IAccessible *standard, std::shared_ptr<SpokenTexts> texts)
         : window_(window), standard_(standard), texts_(std::move(texts)) {}
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
-        if (!object)
-            return E_POINTER;
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return standard_->GetTypeInfoCount(count); }
@@ -412,7 +401,7 @@ public:
     }
 
 private:
-    ~WindowAccessible() { standard_->Release(); }
+    ~WindowAccessible() override { standard_->Release(); }
 
     bool connected() const { return IsWindow(window_) != FALSE; }
 
@@ -427,7 +416,6 @@ private:
     HWND window_;
     IAccessible *standard_;
     std::shared_ptr<SpokenTexts> texts_;
-    LONG references_ = 1;
 };
 
 } // namespace
