@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "app/resource.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 #include "tests/support/accessible_reader.h"
 
 namespace plumaro::testing {

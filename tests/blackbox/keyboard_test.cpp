@@ -6,8 +6,8 @@
 #include <iterator>
 #include <optional>
 
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {

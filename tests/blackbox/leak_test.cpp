@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "app/resource.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {

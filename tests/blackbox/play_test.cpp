@@ -2,8 +2,8 @@
 // and the result window's verdicts.
 #include <gtest/gtest.h>
 
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {

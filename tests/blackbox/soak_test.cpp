@@ -18,8 +18,8 @@
 #include "app/resource.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 
 #include "app/resource.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 #include "win32/program_files.h"
 
 namespace plumaro::testing {

@@ -1,6 +1,6 @@
 // The help window in this process: its size and layout whatever the
 // system's caption and menu metrics, and the link's look. What the user
-// does with it is tested through the real program (help_blackbox_test).
+// does with it is tested through the real program (tests/blackbox/help_blackbox_test.cpp).
 #include "help/help_window.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Plays plumaro.exe from outside with real keyboard and mouse input.
-#include "tests/blackbox/board_player.h"
+#include "tests/support/board_player.h"
 
 #include "app/resource.h"
 
