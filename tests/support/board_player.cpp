@@ -1,6 +1,8 @@
 // Plays plumaro.exe from outside with real keyboard and mouse input.
 #include "tests/support/board_player.h"
 
+#include <algorithm>
+
 #include "app/resource.h"
 
 namespace plumaro::testing {
@@ -23,6 +25,16 @@ POINT BoardPlayer::slotCentre(int slot) const {
     const RECT client = clientRectOnScreen(board_);
     const int row = (slot - 1) / 3, column = (slot - 1) % 3;
     return {client.left + 134 + 80 * column + 39, client.top + 50 + 80 * row + 39};
+}
+
+RECT BoardPlayer::slotArea(int slot) const {
+    const POINT centre = slotCentre(slot);
+    return {centre.x - 39, centre.y - 39, centre.x + 39, centre.y + 39};
+}
+
+RECT BoardPlayer::counterArea() const {
+    const RECT client = clientRectOnScreen(board_);
+    return {client.left + 390, client.top + 60, client.left + 390 + 25, client.top + 60 + 19};
 }
 
 POINT BoardPlayer::backgroundPoint() const {
@@ -84,6 +96,42 @@ bool BoardPlayer::slotVisible(int slot) const { return IsWindowVisible(control(b
 std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_MOVES)); }
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
+
+std::wstring slotNameOf(int source) {
+    return source == 9 ? L"Empty" : source == 0 ? L"No picture" : L"Bird " + std::to_wstring(source);
+}
+
+BoardShown afterSlide(BoardShown before, int slot) {
+    const auto empty = std::find(before.begin(), before.begin() + 9, L"Empty");
+    if (empty != before.begin() + 9)
+        std::swap(*empty, before[slot - 1]);
+    before[9] = std::to_wstring(std::stoi(before[9]) + 1);
+    return before;
+}
+
+BoardShown BoardPlayer::shown() const {
+    BoardShown shown;
+    for (int slot = 1; slot <= 9; ++slot)
+        shown.push_back(slotVisible(slot) ? slotName(slot) : L"hidden");
+    shown.push_back(movesVisible() ? moves() : L"hidden");
+    return shown;
+}
+
+BoardShown BoardPlayer::shownOnceItIs(const BoardShown &expected, std::chrono::milliseconds timeout) const {
+    BoardShown now;
+    waitFor([&] { return (now = shown()) == expected; }, timeout);
+    return now;
+}
+
+bool BoardPlayer::openAndCloseHelp() {
+    pressOnBoard(VK_F1);
+    HWND help = helpWindow();
+    if (!help)
+        return false;
+    activate(help);
+    pressKey(VK_ESCAPE);
+    return waitFor([&] { return !IsWindow(help) && IsWindowEnabled(board_); });
+}
 
 HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 

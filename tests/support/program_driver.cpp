@@ -266,6 +266,56 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     return help;
 }
 
+namespace {
+
+// The bitmap's pixels, read through a device context that can select it.
+Pixels pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    Pixels pixels{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.rgb.data(), &info, DIB_RGB_COLORS) != height)
+        return {};
+    for (auto &pixel : pixels.rgb)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+} // namespace
+
+Pixels screenPixels(const RECT &area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    Pixels pixels = pixelsOf(memory, copy, width, height);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+Pixels pictureFile(const fs::path &file) {
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return {};
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
+    HDC screen = GetDC(nullptr);
+    Pixels pixels = pixelsOf(screen, bitmap, size.bmWidth, size.bmHeight);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
 HCURSOR cursorShown() {
     CURSORINFO info{};
     info.cbSize = sizeof info;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -123,6 +124,17 @@ HWND helpWindowOf(const RunningProgram &program);
 // Help > About... ('A') and waits for it to become the program's active
 // window; nullptr when none does.
 HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key);
+
+// Pixels as 0x00RRGGBB, row by row from the top.
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> rgb;
+    std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
+};
+// What the screen shows in the area.
+Pixels screenPixels(const RECT &area);
+// The pixels of a .bmp file; none when it cannot be read.
+Pixels pictureFile(const std::filesystem::path &file);
 
 // The pointer the screen shows now, whichever process set it.
 HCURSOR cursorShown();
