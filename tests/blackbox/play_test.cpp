@@ -5,8 +5,6 @@
 
 #include <map>
 
-#include "core/module1.h"
-#include "core/puzzle.h"
 #include "tests/support/board_player.h"
 #include "tests/support/solver.h"
 
@@ -16,18 +14,6 @@ namespace {
 using solver::Slot7;
 
 namespace fs = std::filesystem;
-
-// The start of the puzzle as the rules lay it out, shown as the board names it.
-BoardShown startOf(int puzzle) {
-    Module1::PuzzleNumber = static_cast<std::int16_t>(puzzle);
-    Board board;
-    InitNewGame(board);
-    BoardShown shown;
-    for (int slot = 1; slot <= 9; ++slot)
-        shown.push_back(board.isShown(slot) ? slotNameOf(board.source(slot)) : L"hidden");
-    shown.push_back(L"0");
-    return shown;
-}
 
 Pixels artwork(const std::wstring &name) { return pictureFile(fs::path(PLUMARO_PICTURES_DIR) / name); }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "app/resource.h"
+#include "core/module1.h"
+#include "core/puzzle.h"
 
 namespace plumaro::testing {
 
@@ -18,7 +20,7 @@ void BoardPlayer::choosePuzzle(int puzzle) {
     pressKey(VK_MENU);
     pressKey('F');
     pressKey(static_cast<WORD>('0' + puzzle));
-    settle(50ms);
+    shownOnceItIs(startOf(puzzle));
 }
 
 POINT BoardPlayer::slotCentre(int slot) const {
@@ -99,6 +101,17 @@ bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, 
 
 std::wstring slotNameOf(int source) {
     return source == 9 ? L"Empty" : source == 0 ? L"No picture" : L"Bird " + std::to_wstring(source);
+}
+
+BoardShown startOf(int puzzle) {
+    Module1::PuzzleNumber = static_cast<std::int16_t>(puzzle);
+    Board board;
+    InitNewGame(board);
+    BoardShown shown;
+    for (int slot = 1; slot <= 9; ++slot)
+        shown.push_back(board.isShown(slot) ? slotNameOf(board.source(slot)) : L"hidden");
+    shown.push_back(L"0");
+    return shown;
 }
 
 BoardShown afterSlide(BoardShown before, int slot) {

@@ -29,6 +29,9 @@ constexpr WORD kCloseBox = 0xFFFF;
 using BoardShown = std::vector<std::wstring>;
 // The name a slot gives the piece source it shows (9 the empty slot, 0 none).
 std::wstring slotNameOf(int source);
+// The start of the puzzle as the rules lay it out (through Module1 of this
+// process, which it leaves as a new game does).
+BoardShown startOf(int puzzle);
 // `before` with the bird in the slot slid into the empty slot, one move more.
 BoardShown afterSlide(BoardShown before, int slot);
 
@@ -41,7 +44,8 @@ public:
     HWND board() const { return board_; }
     RunningProgram &program() { return program_; }
 
-    // Chooses "New Game - Puzzle &n" with the keyboard: Alt, F, n.
+    // Chooses "New Game - Puzzle &n" with the keyboard (Alt, F, n) and waits
+    // for the board to show its start.
     void choosePuzzle(int puzzle);
     // Centre of slot i (1..9) on the screen, and the area it fills.
     POINT slotCentre(int slot) const;
