@@ -1,5 +1,7 @@
-// Reading the help texts: the whole file as stored, decoded from the ANSI
-// code page, and no help file is ever changed or a failure let through.
+// Reading the help texts where the program cannot be driven to: files the
+// program may not change, or held open by others, and a folder that is a
+// file. What the help window shows of a file, however stored, is tested
+// through the real program (tests/blackbox/help_blackbox_test.cpp).
 #include "help/help_text_file.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +26,6 @@ std::string readBytes(const fs::path &path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Bytes below 128 are the same characters in every ANSI code page.
-std::wstring widened(const std::string &ascii) { return {ascii.begin(), ascii.end()}; }
-
 FILETIME lastWriteTime(const fs::path &path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
@@ -43,55 +42,7 @@ protected:
     fs::path file_ = folder_.path() / L"default.txt";
 };
 
-using HelpTextContent = HelpTextFile;
-
-TEST_F(HelpTextContent, IsShownExactlyAsStored) {
-    // Blanks at both ends, blank lines, tabs and every kind of line end.
-    const std::string stored = "  Rules \r\n\r\n\tPuzzle 1  \nlone LF\rlone CR\n\r\n   ";
-    writeBytes(file_, stored);
-    EXPECT_EQ(ReadTextFile(file_.wstring()), widened(stored));
-}
-
-TEST_F(HelpTextContent, BytesAbove127AreCharactersOfTheAnsiCodePage) {
-    std::string stored = "Caf\xE9 \x80\x35 \x93quoted\x94 \xA9 Plumaro\r\n";
-    for (int byte = 128; byte < 256; ++byte)
-        stored += static_cast<char>(byte);
-    writeBytes(file_, stored);
-
-    const std::wstring text = ReadTextFile(file_.wstring());
-    if (GetACP() == 1252) {
-        const std::wstring start = L"Caf\u00E9 \u20AC5 \u201Cquoted\u201D \u00A9 Plumaro\r\n";
-        EXPECT_EQ(text.substr(0, start.size()), start);
-    }
-    std::wstring expected(stored.size(), L'\0');
-    expected.resize(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, stored.data(), static_cast<int>(stored.size()),
-                                                     expected.data(), static_cast<int>(expected.size()))));
-    EXPECT_EQ(text, expected);
-}
-
-TEST_F(HelpTextContent, AFileOfAMegabyteAndMoreIsReadWhole) {
-    std::string stored;
-    for (int line = 0; stored.size() < (1u << 20) + 1000; ++line)
-        stored += "Line " + std::to_string(line) + ": slide the bird into the empty slot.\r\n";
-    stored += "the end";
-    writeBytes(file_, stored);
-
-    const std::wstring text = ReadTextFile(file_.wstring());
-    ASSERT_EQ(text.size(), stored.size());
-    EXPECT_EQ(text, widened(stored));
-}
-
 using MissingHelpText = HelpTextFile;
-
-TEST_F(MissingHelpText, AnEmptyOrMissingFileShowsAnEmptyTextAndAMissingOneIsCreatedEmpty) {
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
-    ASSERT_TRUE(fs::is_regular_file(file_));
-    EXPECT_EQ(fs::file_size(file_), 0u);
-    // Once created, it reads as the empty file it is.
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
-    EXPECT_EQ(fs::file_size(file_), 0u);
-}
 
 TEST_F(MissingHelpText, AFileThatCannotBeCreatedShowsAnEmptyTextAndNothingIsMade) {
     // A file stands where the folder should be: nothing can be created
@@ -100,12 +51,6 @@ TEST_F(MissingHelpText, AFileThatCannotBeCreatedShowsAnEmptyTextAndNothingIsMade
     writeBytes(notAFolder, "not a folder");
     EXPECT_EQ(ReadTextFile((notAFolder / L"default.txt").wstring()), L"");
     EXPECT_EQ(readBytes(notAFolder), "not a folder");
-
-    // A folder holds the help file's name.
-    fs::create_directory(file_);
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
-    EXPECT_TRUE(fs::is_directory(file_));
-    EXPECT_TRUE(fs::is_empty(file_));
 }
 
 using SharedHelpText = HelpTextFile;
@@ -137,16 +82,6 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     ASSERT_NE(editor, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
     CloseHandle(editor);
-}
-
-TEST_F(SharedHelpText, ALockedFileShowsAnEmptyTextAndIsLeftAsItWas) {
-    writeBytes(file_, "Locked away.\r\n");
-    HANDLE locker = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
-
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"");
-    CloseHandle(locker);
-    EXPECT_EQ(readBytes(file_), "Locked away.\r\n");
 }
 
 } // namespace
