@@ -15,7 +15,7 @@ using solver::Slot7;
 
 namespace fs = std::filesystem;
 
-Pixels artwork(const std::wstring &name) { return pictureFile(fs::path(PLUMARO_PICTURES_DIR) / name); }
+Pixels artwork(const std::wstring &name) { return pictureFile(artworkFolder() / name); }
 
 // The board on the screen against the artwork: each shown slot shows the
 // picture its name says, and everything else but the counter the board's
@@ -27,8 +27,12 @@ std::string differencesFromArtwork(const BoardPlayer &player) {
     if (screen.width != expected.width || screen.height != expected.height)
         return "the client area is not the size of board.bmp";
     std::vector<std::string> areaOf(expected.rgb.size(), "the background");
+    std::string found;
     const auto paint = [&](RECT area, const Pixels &picture, const std::string &what) {
         OffsetRect(&area, -client.left, -client.top);
+        if (!picture.rgb.empty() &&
+            (picture.width != area.right - area.left || picture.height != area.bottom - area.top))
+            found += what + ": its picture is not the size of the slot\n";
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x) {
                 const auto at = static_cast<std::size_t>(y * expected.width + x);
@@ -47,7 +51,6 @@ std::string differencesFromArtwork(const BoardPlayer &player) {
     for (std::size_t i = 0; i < expected.rgb.size(); ++i)
         if (!areaOf[i].empty() && screen.rgb[i] != expected.rgb[i])
             ++differing[areaOf[i]];
-    std::string found;
     for (const auto &[area, pixels] : differing)
         found += area + ": " + std::to_string(pixels) + " pixels differ\n";
     return found;

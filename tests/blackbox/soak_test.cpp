@@ -325,10 +325,7 @@ protected:
             return "a result window that the rules do not call for";
         std::ostringstream out;
         for (int slot = 1; slot <= 9; ++slot) {
-            const int source = model.board.source(slot);
-            const std::wstring name = source == 9   ? L"Empty"
-                                      : source == 0 ? L"No picture"
-                                                    : L"Bird " + std::to_wstring(source);
+            const std::wstring name = slotNameOf(model.board.source(slot));
             if (player.slotName(slot) != name)
                 out << "slot " << slot << " shows another picture than " << std::string(name.begin(), name.end())
                     << "; ";

@@ -266,26 +266,28 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     return help;
 }
 
-namespace {
-
-// The bitmap's pixels, read through a device context that can select it.
-Pixels pixelsOf(HDC dc, HBITMAP bitmap, int width, int height) {
+Pixels bitmapPixels(HBITMAP bitmap) {
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = -size.bmHeight; // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    Pixels pixels{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.rgb.data(), &info, DIB_RGB_COLORS) != height)
+    Pixels pixels{size.bmWidth, size.bmHeight,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(size.bmWidth) * size.bmHeight)};
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight), pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.bmHeight)
         return {};
     for (auto &pixel : pixels.rgb)
         pixel &= 0xFFFFFF;
     return pixels;
 }
-
-} // namespace
 
 Pixels screenPixels(const RECT &area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
@@ -295,23 +297,21 @@ Pixels screenPixels(const RECT &area) {
     HGDIOBJ previous = SelectObject(memory, copy);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, previous);
-    Pixels pixels = pixelsOf(memory, copy, width, height);
+    Pixels pixels = bitmapPixels(copy);
     DeleteObject(copy);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
 }
 
+fs::path artworkFolder() { return PLUMARO_PICTURES_DIR; }
+
 Pixels pictureFile(const fs::path &file) {
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap)
         return {};
-    BITMAP size{};
-    GetObjectW(bitmap, sizeof size, &size);
-    HDC screen = GetDC(nullptr);
-    Pixels pixels = pixelsOf(screen, bitmap, size.bmWidth, size.bmHeight);
-    ReleaseDC(nullptr, screen);
+    Pixels pixels = bitmapPixels(bitmap);
     DeleteObject(bitmap);
     return pixels;
 }

@@ -131,8 +131,12 @@ struct Pixels {
     std::vector<std::uint32_t> rgb;
     std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
 };
+// The pixels of a bitmap that no device context holds.
+Pixels bitmapPixels(HBITMAP bitmap);
 // What the screen shows in the area.
 Pixels screenPixels(const RECT &area);
+// The folder of the artwork's own pictures (GIF and BMP files).
+std::filesystem::path artworkFolder();
 // The pixels of a .bmp file; none when it cannot be read.
 Pixels pictureFile(const std::filesystem::path &file);
 
