@@ -1,13 +1,12 @@
-// The board window in-process: the counter's look, clicks sent as messages
-// and what screen readers are told. Where its pictures show is tested on the
-// screen (tests/blackbox/play_test.cpp).
+// The board window in-process: the counter's look and what screen readers
+// are told. Where its pictures show and what clicks do is tested on the
+// screen with real input (tests/blackbox/play_test.cpp).
 #include <gtest/gtest.h>
 
 #include <thread>
 
 #include "app/resource.h"
 #include "board/board_window.h"
-#include "core/module1.h"
 #include "tests/support/accessible_reader.h"
 #include "tests/support/program_driver.h"
 
@@ -39,11 +38,6 @@ protected:
 
     HWND slot(int index) const { return GetDlgItem(board, IDC_SLOT1 + index - 1); }
 
-    void click(int index, POINT at = {39, 39}) {
-        SendMessageW(slot(index), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        SendMessageW(slot(index), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    }
-
     void choose(int command) { SendMessageW(board, WM_COMMAND, command, 0); }
 
     HWND board = nullptr;
@@ -64,30 +58,6 @@ TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
     EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(font.lfHeight, -13);
-}
-
-TEST_F(BoardWindowTest, ClicksMoveBirdsOnlyWhileAGameRuns) {
-    Module1::GameActive = Module1::kFalse;
-    choose(IDM_PUZZLE1);
-    EXPECT_EQ(Module1::GameActive, Module1::kTrue);
-    click(1);
-    EXPECT_EQ(testing::windowText(slot(1)), L"Empty");
-    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
-    EXPECT_EQ(testing::windowText(GetDlgItem(board, IDC_MOVES)), L"1");
-
-    Module1::GameActive = Module1::kFalse;
-    click(2);
-    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
-}
-
-TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
-    choose(IDM_PUZZLE1);
-    SendMessageW(slot(1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(39, 39));
-    SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 39)); // onto the next slot
-    SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(39, 39)); // and back
-    SendMessageW(slot(1), WM_LBUTTONUP, 0, MAKELPARAM(39, 39));
-    EXPECT_EQ(testing::windowText(slot(1)), L"Bird 1");
-    EXPECT_EQ(Module1::MoveCount, 0);
 }
 
 // Screen readers announce each slot as a button named by what it shows, and
