@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,22 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kSiteAddress[] = "https://plumaro.example/";
-
-void writeBytes(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string readBytes(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::wstring fromAnsi(const std::string &bytes) {
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                             text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // What the screen shows under a window.
 std::vector<std::uint32_t> pixelsOf(HWND window) {
@@ -284,26 +266,6 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     EXPECT_TRUE(player_.program().running());
     EXPECT_EQ(player_.program().windows().size(), 1u) << "a message was shown";
 }
-
-// Wine's shell opens web addresses with the stand-in browser for as long as
-// this lives; the addresses it was asked to open are noted in a file.
-class StandInBrowser {
-public:
-    StandInBrowser() { fs::remove(notes_); }
-    ~StandInBrowser() { fs::remove(notes_); }
-    StandInBrowser(const StandInBrowser &) = delete;
-    StandInBrowser &operator=(const StandInBrowser &) = delete;
-
-    explicit operator bool() const { return !path_.empty() && registered_; }
-    bool openedAny() const { return fs::exists(notes_); }
-    // Each address opened so far, one a line.
-    std::string opened() const { return readBytes(notes_); }
-
-private:
-    std::wstring path_ = unixPathOf(buildFolder() / L"fake-browser.sh");
-    RegistryValue registered_{HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_};
-    fs::path notes_ = buildFolder() / L"opened-addresses.txt";
-};
 
 // Until the result goes away, the shell's command for web addresses names a
 // program that does not exist, so ShellExecute fails (Wine's shell ignores

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -23,8 +21,6 @@
 
 namespace plumaro::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Keys that mean nothing to the board or the help window.
 constexpr WORD kStrayKeys[] = {'Q', 'X', '5', VK_F5};
@@ -256,7 +252,7 @@ protected:
             clickAt(centreOf(control(help, rules ? kRulesButton : kAboutButton)));
             return checkHelp();
         }
-        if (choice < 4 && !browser.empty() && pick(2) == 0) {
+        if (choice < 4 && browser && *browser && pick(2) == 0) {
             note("click where the link is");
             // A second click on the same spot within the double-click time
             // is a double click, which a link does not follow.
@@ -271,9 +267,9 @@ protected:
                 for (int link = 0; link < model.linksOpened; ++link)
                     expected += "https://plumaro.example/\n";
                 // Starting the browser can take a while on a busy machine.
-                if (!waitFor([&] { return addressesOpened() == expected; }, 15s))
+                if (!waitFor([&] { return browser->opened() == expected; }, 15s))
                     return "click " + std::to_string(model.linksOpened) +
-                           " on the link: the stand-in browser was asked for\n" + addressesOpened();
+                           " on the link: the stand-in browser was asked for\n" + browser->opened();
             }
             return checkHelp();
         }
@@ -391,14 +387,8 @@ protected:
     Model model;
     std::array<std::vector<std::vector<std::int16_t>>, 3> solutions;
     std::mt19937_64 random;
-    std::wstring browser;
-    const fs::path openedAddresses = buildFolder() / L"opened-addresses.txt";
+    std::optional<StandInBrowser> browser;
     std::chrono::steady_clock::time_point lastLinkClick;
-
-    std::string addressesOpened() const {
-        std::ifstream in(openedAddresses, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     unsigned long long step = 0;
     std::deque<std::string> lastActions;
 };
@@ -417,11 +407,7 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
     // private Wine session can show one; elsewhere the soak leaves the link
     // alone rather than change the desktop's browser.
     if (insidePrivateWineSession())
-        browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    fs::remove(openedAddresses);
-    std::optional<RegistryValue> standIn;
-    if (!browser.empty())
-        standIn.emplace(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
+        browser.emplace();
 
     const auto start = std::chrono::steady_clock::now();
     for (step = 1; step <= events; ++step) {
@@ -440,8 +426,6 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
                 "%d links opened\n",
                 events, seconds, events / seconds, model.movesMade, verdicts[0], verdicts[1], verdicts[2], verdicts[3],
                 model.linksOpened);
-
-    fs::remove(openedAddresses);
 }
 
 } // namespace

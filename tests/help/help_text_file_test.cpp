@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "tests/support/program_driver.h"
@@ -16,15 +14,6 @@ namespace plumaro::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeBytes(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string readBytes(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 FILETIME lastWriteTime(const fs::path &path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};

@@ -3,6 +3,8 @@
 
 #include <psapi.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -49,6 +51,22 @@ void installProgram(const fs::path &folder) {
     for (const fs::path &file : files)
         if (fs::exists(from / file))
             CopyFileW((from / file).c_str(), longForm(folder / file).c_str(), FALSE);
+}
+
+std::string readBytes(const fs::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path &file, const std::string &bytes) {
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::wstring fromAnsi(const std::string &bytes) {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 RunningProgram::RunningProgram(const fs::path &exe) {
@@ -396,5 +414,14 @@ RegistryValue::~RegistryValue() {
     else
         RegDeleteKeyValueW(root_, key_, name_);
 }
+
+StandInBrowser::StandInBrowser()
+    : path_(unixPathOf(buildFolder() / L"fake-browser.sh")),
+      registered_(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_),
+      notes_(buildFolder() / L"opened-addresses.txt") {
+    fs::remove(notes_);
+}
+
+StandInBrowser::~StandInBrowser() { fs::remove(notes_); }
 
 } // namespace plumaro::testing

@@ -38,6 +38,12 @@ private:
 // copy the test may change. The folder's path may pass MAX_PATH.
 void installProgram(const std::filesystem::path &folder);
 
+// A file's bytes; writing them over a file.
+std::string readBytes(const std::filesystem::path &file);
+void writeBytes(const std::filesystem::path &file, const std::string &bytes);
+// Bytes decoded in the ANSI code page, as the help window shows its files.
+std::wstring fromAnsi(const std::string &bytes);
+
 // One running plumaro.exe. The destructor ends it if it still runs, so no
 // test leaves a process behind.
 class RunningProgram {
@@ -191,6 +197,28 @@ private:
     bool set_ = false;
     DWORD type_ = REG_NONE;
     std::vector<BYTE> old_;
+};
+
+// Wine's shell opens web addresses with the stand-in browser beside the
+// tests for as long as this lives; the browser notes each address it is
+// asked to open in a file.
+class StandInBrowser {
+public:
+    StandInBrowser();
+    ~StandInBrowser();
+    StandInBrowser(const StandInBrowser &) = delete;
+    StandInBrowser &operator=(const StandInBrowser &) = delete;
+
+    // False where Wine's shell cannot run it.
+    explicit operator bool() const { return !path_.empty() && registered_; }
+    bool openedAny() const { return std::filesystem::exists(notes_); }
+    // Each address opened so far, one a line.
+    std::string opened() const { return readBytes(notes_); }
+
+private:
+    std::wstring path_;
+    RegistryValue registered_;
+    std::filesystem::path notes_;
 };
 
 } // namespace plumaro::testing
