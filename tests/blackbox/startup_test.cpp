@@ -84,10 +84,10 @@ std::wstring shippedText(const wchar_t *name) { return fromAnsi(readBytes(buildF
 
 std::wstring helpTextOf(HWND help) { return windowText(control(help, IDC_HELP_TEXT)); }
 
-class StartUpAtHighResolution : public ::testing::TestWithParam<DWORD> {};
+class StartUpAtEachResolution : public ::testing::TestWithParam<DWORD> {};
 
 // Every window keeps its client size in pixels and stays centred.
-TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
+TEST_P(StartUpAtEachResolution, EveryWindowKeepsItsClientSizeInPixels) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     LogPixelsSetting dpi(GetParam());
     BoardPlayer player;
@@ -114,7 +114,7 @@ TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
     ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtHighResolution, ::testing::Values(144, 168, 192));
+INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtEachResolution, ::testing::Values(96, 144, 168, 192));
 
 TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();

@@ -187,10 +187,6 @@ std::optional<ResultSeen> BoardPlayer::readResult() const {
     }
     if (visible != 1)
         seen.picture = 0;
-    GetWindowRect(result, &seen.window);
-    RECT client{};
-    GetClientRect(result, &client);
-    seen.client = {client.right, client.bottom};
     return seen;
 }
 

@@ -17,8 +17,6 @@ namespace plumaro::testing {
 struct ResultSeen {
     std::wstring message; // the verdict on the sign
     int picture = 0;      // 1..4: which text picture was visible; 0 none or several
-    RECT window{};
-    SIZE client{};
 };
 
 // readAndCloseResult's way of closing the window with its caption's close box.
