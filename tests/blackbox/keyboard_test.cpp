@@ -45,7 +45,9 @@ TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
           Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
         SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
         const auto result = solveWithKeys(game.puzzle, game.path);
-        ASSERT_TRUE(result) << "no result window after " << player.moves() << " moves";
+        EXPECT_TRUE(result) << "no result window after " << player.moves() << " moves";
+        if (!result)
+            continue;
         EXPECT_EQ(result->message, game.message);
         EXPECT_EQ(result->picture, game.picture);
     }

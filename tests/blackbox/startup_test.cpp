@@ -241,26 +241,30 @@ fs::path folderAsDeepAsTheProgramAllows(const fs::path &base) {
     return folder;
 }
 
-TEST(StartUp, RunsFromAFolderAsDeepAsItsOwnPathAllows) {
+class StartUpInADeepFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ((folder / L"plumaro.exe").wstring().size(), MAX_PATH - 1u);
+        installProgram(folder);
+    }
     TempFolder outer;
     const fs::path folder = folderAsDeepAsTheProgramAllows(outer.path());
-    ASSERT_EQ((folder / L"plumaro.exe").wstring().size(), MAX_PATH - 1u);
-    installProgram(folder);
-    {
-        BoardPlayer player(folder / L"plumaro.exe");
-        ASSERT_NE(player.board(), nullptr) << "no board window";
-        expectPlaysWithoutAMessage(player);
+};
 
-        HWND help = player.postHelpCommand(IDM_RULES);
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
-        PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON + 5, BN_CLICKED), 0);
-        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
-        PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
-    }
+TEST_F(StartUpInADeepFolder, PlaysAndReadsTheHelpFiles) {
+    BoardPlayer player(folder / L"plumaro.exe");
+    ASSERT_NE(player.board(), nullptr) << "no board window";
+    expectPlaysWithoutAMessage(player);
 
-    // The run-time error report names such a path within the screen.
+    HWND help = player.postHelpCommand(IDM_RULES);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
+    PostMessageW(help, WM_COMMAND, MAKEWPARAM(kAboutButton, BN_CLICKED), 0);
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
+}
+
+// The run-time error report names such a path within the screen.
+TEST_F(StartUpInADeepFolder, AnErrorReportShowsThePathWhole) {
     DeleteFileW(longPathForm((folder / L"SOUND" / L"birdicon.ico").wstring()).c_str());
     RunningProgram program(folder / L"plumaro.exe");
     HWND box = program.waitForWindow(kMessageBoxClass);
