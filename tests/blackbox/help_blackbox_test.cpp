@@ -38,9 +38,6 @@ protected:
 
     fs::path file(const wchar_t *name) const { return copy_.folder.path() / name; }
 
-    // Opens the help window with Help > Rules ('R') or Help > About... ('A').
-    HWND openHelp(WORD key) { return player_.openHelp(key); }
-
     static void closeWithKey(HWND help, WORD key) {
         activate(help);
         pressKey(key);
@@ -77,7 +74,7 @@ protected:
 
 TEST_F(HelpMenu, RulesShowTheirTextAndPictureAndTheButtonsSwitch) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(GetWindow(help, GW_OWNER), board_);
     EXPECT_FALSE(IsWindowEnabled(board_)) << "the board takes no input while the help is open";
@@ -96,7 +93,7 @@ TEST_F(HelpMenu, RulesShowTheirTextAndPictureAndTheButtonsSwitch) {
 // The next command shows its own state, not the one the buttons left.
 TEST_F(HelpMenu, AboutShowsTheAboutTextWhateverTheButtonsLeftLastTime) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
     press(help, kRulesButton);
@@ -106,7 +103,7 @@ TEST_F(HelpMenu, AboutShowsTheAboutTextWhateverTheButtonsLeftLastTime) {
     clickAt(*closeBox);
     ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
 
-    help = openHelp('A');
+    help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
     EXPECT_EQ(focus(help), control(help, kOkButton));
@@ -122,7 +119,7 @@ TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
     const BoardShown before = afterSlide(startOf(1), 1);
     ASSERT_EQ(player_.shownOnceItIs(before), before);
 
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     closeWithKey(help, VK_RETURN); // "OK" has the focus
     ASSERT_FALSE(IsWindow(help));
@@ -135,7 +132,7 @@ TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
 
 TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     press(help, kRulesButton); // the page the menu did not choose, and the focus on its button
     ASSERT_TRUE(shows(help, HelpState::Rules, rulesText()));
@@ -164,7 +161,7 @@ TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
 
 TEST_F(HelpMenu, F1OpensTheRulesAsTheMenuDoesAndOnlyOnce) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     closeWithKey(help, VK_ESCAPE);
 
@@ -185,7 +182,7 @@ using HelpFiles = HelpMenu;
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
     ASSERT_NE(board_, nullptr);
     fs::remove(file(L"default.txt"));
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, L""));
     ASSERT_TRUE(fs::is_regular_file(file(L"default.txt")));
@@ -193,7 +190,7 @@ TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) 
     closeWithKey(help, VK_ESCAPE);
 
     writeBytes(file(L"tavi.txt"), "");
-    help = openHelp('A');
+    help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
@@ -208,7 +205,7 @@ TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
     for (int byte = 128; byte < 256; ++byte)
         stored += static_cast<char>(byte);
     writeBytes(file(L"default.txt"), stored + "   ");
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, fromAnsi(stored + "   ")));
     const std::wstring accented = L"Caf\u00E9 \u20AC5 \u201Crules\u201D \u00A9 Plumaro ";
@@ -227,7 +224,7 @@ TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
     stored += "The last line.";
     writeBytes(file(L"default.txt"), stored);
 
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     const std::wstring shown = text(help);
     EXPECT_EQ(shown.size(), stored.size());
@@ -243,7 +240,7 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     HANDLE locker =
         CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locker, INVALID_HANDLE_VALUE);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
@@ -256,7 +253,7 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     fs::remove(file(L"default.txt"));
     fs::create_directory(file(L"default.txt"));
     ASSERT_TRUE(SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_READONLY));
-    help = openHelp('R');
+    help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, L""));
     closeWithKey(help, VK_ESCAPE);
@@ -306,7 +303,7 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     ASSERT_TRUE(waitFor([&] { return cursorShown() != arrow; }));
     const HCURSOR hand = cursorShown();
 
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_URL);
     moveMouseTo(centreOf(link));
@@ -351,7 +348,7 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
 
     // In the rules state Tab never stops on the hidden link.
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_URL);
     for (int tab = 0; tab < 6; ++tab) {
@@ -399,7 +396,7 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
 
     // Opened on the rules, switched to about by the button: the message
     // must not bring the rules back.
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     press(help, kAboutButton);
     ASSERT_TRUE(shows(help, HelpState::About, aboutText()));

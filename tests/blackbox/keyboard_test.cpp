@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <iterator>
-#include <optional>
 
 #include "tests/support/board_player.h"
 #include "tests/support/solver.h"
@@ -17,17 +16,6 @@ using solver::Slot7;
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(player.board(), nullptr); }
-
-    // Plays the shortest solution with the keys and reads the verdict, closed
-    // with Enter.
-    std::optional<ResultSeen> solveWithKeys(int puzzle, Slot7 slot7) {
-        const auto clicks = solver::shortestSolution(static_cast<std::int16_t>(puzzle), slot7);
-        if (!clicks)
-            return std::nullopt;
-        player.choosePuzzle(puzzle);
-        player.slideWithArrows(*clicks);
-        return player.readAndCloseResult(VK_RETURN);
-    }
 
     BoardPlayer player;
 };
@@ -44,7 +32,11 @@ TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
          {Expected{1, Slot7::Free, L"WELL DONE", 1}, Expected{2, Slot7::Free, L"WELL DONE", 3},
           Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
         SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
-        const auto result = solveWithKeys(game.puzzle, game.path);
+        const auto clicks = solver::shortestSolution(static_cast<std::int16_t>(game.puzzle), game.path);
+        ASSERT_TRUE(clicks);
+        player.choosePuzzle(game.puzzle);
+        player.slideWithArrows(*clicks);
+        const auto result = player.readAndCloseResult(VK_RETURN); // Enter closes it
         EXPECT_TRUE(result) << "no result window after " << player.moves() << " moves";
         if (!result)
             continue;

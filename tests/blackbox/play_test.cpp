@@ -13,8 +13,6 @@ namespace {
 
 using solver::Slot7;
 
-namespace fs = std::filesystem;
-
 Pixels artwork(const std::wstring &name) { return pictureFile(artworkFolder() / name); }
 
 // The board on the screen against the artwork: each shown slot shows the
