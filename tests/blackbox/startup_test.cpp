@@ -62,21 +62,15 @@ std::wstring readAndDismissMessageBox(RunningProgram &program, std::wstring *cap
     return text;
 }
 
-TEST(StartUp, BoardIsSizedForItsPictureAndCentred) {
+TEST(StartUp, BoardIsSizedForItsPictureCentredAndShowsNoSlotUntilAPuzzleIsChosen) {
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
     expectClientSizeOf(player.board(), L"board.bmp");
     expectCentredOnScreen(player.board());
     EXPECT_EQ(windowText(player.board()), L"Plumaro Puzzles");
     EXPECT_NE(GetMenu(player.board()), nullptr);
-}
-
-TEST(StartUp, ShowsOnlyTheTitlePictureUntilAPuzzleIsChosen) {
-    BoardPlayer player;
-    ASSERT_NE(player.board(), nullptr);
-    for (int slot = 1; slot <= 9; ++slot)
-        EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
-    EXPECT_FALSE(player.movesVisible());
+    const BoardShown nothing(10, L"hidden");
+    EXPECT_EQ(player.shown(), nothing);
 }
 
 // The help text file as the help window shows it.
