@@ -48,7 +48,13 @@ public:
             showHelpWindow(nullptr, GetModuleHandleW(nullptr));
             closed_ = true;
         });
-        for (int tries = 0; tries < 250 && !(dialog_ && active()); ++tries) {
+        // Active, and done showing the state's picture, logo and link.
+        const auto inState = [&] {
+            const auto shown = [&](int id) { return IsWindowVisible(control(id)) != FALSE; };
+            return shown(IDC_HELP_PICTURE) == !helpMode && shown(IDC_LOGO) == !!helpMode &&
+                   shown(IDC_URL) == !!helpMode;
+        };
+        for (int tries = 0; tries < 250 && !(dialog_ && active() && inState()); ++tries) {
             if (threadId_)
                 dialog_ = FindWindowW(L"#32770", kCaption);
             settle(20ms);
