@@ -24,16 +24,13 @@ constexpr DWORD kAllowedHandleGrowth = 5;
 
 // Least-squares slope of the samples against their index.
 double slopeOf(const std::vector<double> &samples) {
-    const double n = static_cast<double>(samples.size()), meanIndex = (n - 1) / 2;
-    double mean = 0;
-    for (double sample : samples)
-        mean += sample / n;
-    double covariance = 0, variance = 0;
+    const double n = static_cast<double>(samples.size());
+    double sumX = 0, sumY = 0, sumXY = 0, sumXX = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        covariance += (static_cast<double>(i) - meanIndex) * (samples[i] - mean);
-        variance += (static_cast<double>(i) - meanIndex) * (static_cast<double>(i) - meanIndex);
+        const double x = static_cast<double>(i);
+        sumX += x, sumY += samples[i], sumXY += x * samples[i], sumXX += x * x;
     }
-    return covariance / variance;
+    return (n * sumXY - sumX * sumY) / (n * sumXX - sumX * sumX);
 }
 
 class LongPlay : public ::testing::Test {
