@@ -78,8 +78,6 @@ TEST_F(Playing, AClickOnABirdNextToTheEmptySlotMovesIt) {
     player.clickSlot(1);
     const BoardShown oneMove = afterSlide(startOf(1), 1);
     ASSERT_EQ(player.shownOnceItIs(oneMove), oneMove);
-    EXPECT_EQ(oneMove[0], L"Empty");
-    EXPECT_EQ(oneMove[1], L"Bird 1");
     player.clickSlot(4);
     EXPECT_EQ(player.shownOnceItIs(afterSlide(oneMove, 4)), afterSlide(oneMove, 4));
 }
