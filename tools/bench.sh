@@ -4,6 +4,7 @@
 #   tools/bench.sh [RUNS [GAME.exe]]
 # RUNS: alternating runs (15 unless told otherwise); GAME.exe: another build
 # of the game to measure (with its run-time files beside it), e.g. an older one.
+# Needs the build tools, Wine and Xvfb (tools/setup.sh installs what is missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

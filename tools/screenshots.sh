@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of plumaro.exe (docs/*.png) in a private
-# Wine session.
+# Wine session. Needs the build tools, Wine and Xvfb, and ImageMagick's
+# convert for the PNG files (tools/setup.sh installs what is missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+"$root/tools/setup.sh"
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target take_screenshots -j "$(nproc)"
 session="$root/build/windows/screenshot-session"

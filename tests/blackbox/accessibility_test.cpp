@@ -10,8 +10,8 @@
 #include "board/board_resources.h"
 #include "help/help_resources.h"
 #include "result/result_resources.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 #include "tests/support/accessible_reader.h"
 
 namespace plumaro::testing {

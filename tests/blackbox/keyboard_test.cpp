@@ -4,10 +4,9 @@
 
 #include <functional>
 #include <iterator>
-#include <optional>
 
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {
@@ -17,17 +16,6 @@ using solver::Slot7;
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(player.board(), nullptr); }
-
-    // Plays the shortest solution with the keys and reads the verdict, closed
-    // with Enter.
-    std::optional<ResultSeen> solveWithKeys(int puzzle, Slot7 slot7) {
-        const auto clicks = solver::shortestSolution(static_cast<std::int16_t>(puzzle), slot7);
-        if (!clicks)
-            return std::nullopt;
-        player.choosePuzzle(puzzle);
-        player.slideWithArrows(*clicks);
-        return player.readAndCloseResult(VK_RETURN);
-    }
 
     BoardPlayer player;
 };
@@ -44,40 +32,62 @@ TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
          {Expected{1, Slot7::Free, L"WELL DONE", 1}, Expected{2, Slot7::Free, L"WELL DONE", 3},
           Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
         SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
-        const auto result = solveWithKeys(game.puzzle, game.path);
-        ASSERT_TRUE(result) << "no result window after " << player.moves() << " moves";
+        const auto clicks = solver::shortestSolution(static_cast<std::int16_t>(game.puzzle), game.path);
+        ASSERT_TRUE(clicks);
+        player.choosePuzzle(game.puzzle);
+        player.slideWithArrows(*clicks);
+        const auto result = player.readAndCloseResult(VK_RETURN); // Enter closes it
+        EXPECT_TRUE(result) << "no result window after " << player.moves() << " moves";
+        if (!result)
+            continue;
         EXPECT_EQ(result->message, game.message);
         EXPECT_EQ(result->picture, game.picture);
     }
 }
 
+// Each case ends with input that must have an effect, and checks both:
+// input is handled in order, so a late effect of the keys would show.
 TEST_F(Keyboard, KeysWhereAClickWouldDoNothingDoNothing) {
     constexpr WORD kAllArrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_NUMPAD4, VK_NUMPAD6, VK_NUMPAD8, VK_NUMPAD2};
+    using Proof = std::function<BoardShown(const BoardShown &)>;
+    const Proof helpOpenedAndClosed = [&](const BoardShown &before) {
+        EXPECT_TRUE(player.openAndCloseHelp());
+        return before;
+    };
+    const auto slide = [&](WORD key, int slot) -> Proof {
+        return [=, this](const BoardShown &before) {
+            player.pressOnBoard(key);
+            return afterSlide(before, slot);
+        };
+    };
     struct Case {
         const char *what;
         std::function<void()> setUp;
         std::vector<WORD> keys;
-        std::function<void()> tearDown = [] {};
+        Proof proof;
     };
     const std::vector<Case> cases = {
-        {"no game yet", [] {}, {std::begin(kAllArrows), std::end(kAllArrows)}},
+        {"no game yet", [] {}, {std::begin(kAllArrows), std::end(kAllArrows)}, helpOpenedAndClosed},
         // The empty slot in the middle of the bottom row: nothing lies below.
-        {"the bottom edge", [&] { player.choosePuzzle(2); }, {VK_UP, VK_NUMPAD8}},
+        {"the bottom edge", [&] { player.choosePuzzle(2); }, {VK_UP, VK_NUMPAD8}, slide(VK_DOWN, 5)},
         // The empty slot at the end of the middle row: the next row's first
         // slot is not beside it.
         {"the right edge",
          [&] {
              player.pressOnBoard(VK_LEFT);
-             player.pressOnBoard(VK_DOWN);
+             EXPECT_TRUE(waitFor([&] { return player.slotName(6) == L"Empty"; }));
          },
-         {VK_LEFT, VK_NUMPAD4}},
+         {VK_LEFT, VK_NUMPAD4},
+         slide(VK_RIGHT, 5)},
         // Bird 4 slides up from slot 5: below the empty slot lies the hidden row.
         {"puzzle 1's hidden row",
          [&] {
              player.choosePuzzle(1);
              player.pressOnBoard(VK_UP);
+             EXPECT_TRUE(waitFor([&] { return player.slotName(5) == L"Empty"; }));
          },
-         {VK_UP, VK_NUMPAD8}},
+         {VK_UP, VK_NUMPAD8},
+         slide(VK_DOWN, 2)},
         {"the help window open",
          [&] {
              player.choosePuzzle(2);
@@ -85,31 +95,32 @@ TEST_F(Keyboard, KeysWhereAClickWouldDoNothingDoNothing) {
              EXPECT_TRUE(waitFor([&] { return !IsWindowEnabled(player.board()); })) << "no help window";
          },
          {VK_LEFT, VK_RIGHT, VK_DOWN},
-         [] { pressKey(VK_ESCAPE); }},
+         [&](const BoardShown &before) {
+             pressKey(VK_ESCAPE);
+             EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(player.board()); })) << "the help stays open";
+             return slide(VK_DOWN, 5)(before);
+         }},
         {"the result window open",
          [&] {
              player.choosePuzzle(1);
              player.slideWithArrows(*solver::shortestSolution(1));
              EXPECT_TRUE(waitFor([&] { return player.resultWindow() != nullptr; }));
          },
-         {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN}},
-        {"after the verdict",
-         [&] {
-             player.readAndCloseResult(VK_ESCAPE);
-             player.pressOnBoard(VK_LEFT);
-         },
-         {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN}},
+         {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN},
+         [&](const BoardShown &before) {
+             EXPECT_TRUE(player.readAndCloseResult(VK_ESCAPE));
+             return before;
+         }},
+        {"after the verdict", [] {}, {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN}, helpOpenedAndClosed},
     };
     for (const Case &test : cases) {
         SCOPED_TRACE(test.what);
         test.setUp();
-        const auto layout = player.slotNames();
-        const auto moves = player.moves();
+        const BoardShown before = player.shown();
         for (const WORD key : test.keys)
             pressKey(key);
-        EXPECT_EQ(player.slotNames(), layout);
-        EXPECT_EQ(player.moves(), moves);
-        test.tearDown();
+        const BoardShown expected = test.proof(before);
+        EXPECT_EQ(player.shownOnceItIs(expected), expected);
     }
 }
 
@@ -119,10 +130,9 @@ TEST_F(Keyboard, MouseAndKeyboardMovesCountTogether) {
     player.pressOnBoard(VK_LEFT);    // and back
     player.pressOnBoard(VK_NUMPAD8); // bird 4 slides up
     player.clickSlot(2);             // and down again
-    EXPECT_EQ(player.slotNames()[0], L"Bird 1");
-    EXPECT_EQ(player.slotNames()[1], L"Empty");
-    EXPECT_EQ(player.slotNames()[4], L"Bird 4");
-    EXPECT_EQ(player.moves(), L"4");
+    BoardShown expected = startOf(1);
+    expected[9] = L"4";
+    EXPECT_EQ(player.shownOnceItIs(expected), expected);
 }
 
 } // namespace

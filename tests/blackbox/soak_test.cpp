@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -19,13 +17,11 @@
 #include "help/help_resources.h"
 #include "core/module1.h"
 #include "core/puzzle.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 namespace plumaro::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Keys that mean nothing to the board or the help window.
 constexpr WORD kStrayKeys[] = {'Q', 'X', '5', VK_F5};
@@ -257,7 +253,7 @@ protected:
             clickAt(centreOf(control(help, rules ? kRulesButton : kAboutButton)));
             return checkHelp();
         }
-        if (choice < 4 && !browser.empty() && pick(2) == 0) {
+        if (choice < 4 && browser && *browser && pick(2) == 0) {
             note("click where the link is");
             // A second click on the same spot within the double-click time
             // is a double click, which a link does not follow.
@@ -272,9 +268,9 @@ protected:
                 for (int link = 0; link < model.linksOpened; ++link)
                     expected += "https://plumaro.example/\n";
                 // Starting the browser can take a while on a busy machine.
-                if (!waitFor([&] { return addressesOpened() == expected; }, 15s))
+                if (!waitFor([&] { return browser->opened() == expected; }, 15s))
                     return "click " + std::to_string(model.linksOpened) +
-                           " on the link: the stand-in browser was asked for\n" + addressesOpened();
+                           " on the link: the stand-in browser was asked for\n" + browser->opened();
             }
             return checkHelp();
         }
@@ -326,10 +322,7 @@ protected:
             return "a result window that the rules do not call for";
         std::ostringstream out;
         for (int slot = 1; slot <= 9; ++slot) {
-            const int source = model.board.source(slot);
-            const std::wstring name = source == 9   ? L"Empty"
-                                      : source == 0 ? L"No picture"
-                                                    : L"Bird " + std::to_wstring(source);
+            const std::wstring name = slotNameOf(model.board.source(slot));
             if (player.slotName(slot) != name)
                 out << "slot " << slot << " shows another picture than " << std::string(name.begin(), name.end())
                     << "; ";
@@ -395,14 +388,8 @@ protected:
     Model model;
     std::array<std::vector<std::vector<std::int16_t>>, 3> solutions;
     std::mt19937_64 random;
-    std::wstring browser;
-    const fs::path openedAddresses = buildFolder() / L"opened-addresses.txt";
+    std::optional<StandInBrowser> browser;
     std::chrono::steady_clock::time_point lastLinkClick;
-
-    std::string addressesOpened() const {
-        std::ifstream in(openedAddresses, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     unsigned long long step = 0;
     std::deque<std::string> lastActions;
 };
@@ -421,11 +408,7 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
     // private Wine session can show one; elsewhere the soak leaves the link
     // alone rather than change the desktop's browser.
     if (insidePrivateWineSession())
-        browser = unixPathOf(buildFolder() / L"fake-browser.sh");
-    fs::remove(openedAddresses);
-    std::optional<RegistryValue> standIn;
-    if (!browser.empty())
-        standIn.emplace(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", browser);
+        browser.emplace();
 
     const auto start = std::chrono::steady_clock::now();
     for (step = 1; step <= events; ++step) {
@@ -444,8 +427,6 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
                 "%d links opened\n",
                 events, seconds, events / seconds, model.movesMade, verdicts[0], verdicts[1], verdicts[2], verdicts[3],
                 model.linksOpened);
-
-    fs::remove(openedAddresses);
 }
 
 } // namespace

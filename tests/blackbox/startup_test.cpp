@@ -8,8 +8,8 @@
 
 #include "board/board_resources.h"
 #include "help/help_resources.h"
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 #include "win32/program_files.h"
 
 namespace plumaro::testing {
@@ -29,11 +29,22 @@ void expectCentredOnScreen(HWND window) {
     EXPECT_NEAR(outer.top, screenHeight - outer.bottom, 1);
 }
 
-void expectBoardClientSize(HWND board) {
+// The window's client area is the size of its background picture.
+void expectClientSizeOf(HWND window, const wchar_t *picture) {
     RECT client{};
-    GetClientRect(board, &client);
-    EXPECT_EQ(client.right, 580);
-    EXPECT_EQ(client.bottom, 467);
+    GetClientRect(window, &client);
+    const Pixels background = pictureFile(artworkFolder() / picture);
+    EXPECT_EQ(client.right, background.width) << "wide as " << background.width;
+    EXPECT_EQ(client.bottom, background.height) << "high as " << background.height;
+}
+
+// Plays a move, then checks that start-up showed no message: input is
+// handled after start-up, so a late one would be up by then.
+void expectPlaysWithoutAMessage(BoardPlayer &player) {
+    player.choosePuzzle(1);
+    player.clickSlot(1);
+    EXPECT_EQ(player.shownOnceItIs(afterSlide(startOf(1), 1)), afterSlide(startOf(1), 1));
+    EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 0ms), nullptr);
 }
 
 // Reads a message box of the program, checks it offers OK alone, and
@@ -52,42 +63,31 @@ std::wstring readAndDismissMessageBox(RunningProgram &program, std::wstring *cap
     return text;
 }
 
-TEST(StartUp, BoardIsSizedForItsPictureAndCentred) {
+TEST(StartUp, BoardIsSizedForItsPictureCentredAndShowsNoSlotUntilAPuzzleIsChosen) {
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
-    expectBoardClientSize(player.board());
+    expectClientSizeOf(player.board(), L"board.bmp");
     expectCentredOnScreen(player.board());
     EXPECT_EQ(windowText(player.board()), L"Plumaro Puzzles");
     EXPECT_NE(GetMenu(player.board()), nullptr);
+    const BoardShown nothing(10, L"hidden");
+    EXPECT_EQ(player.shown(), nothing);
 }
 
-TEST(StartUp, ShowsOnlyTheTitlePictureUntilAPuzzleIsChosen) {
-    BoardPlayer player;
-    ASSERT_NE(player.board(), nullptr);
-    for (int slot = 1; slot <= 9; ++slot)
-        EXPECT_FALSE(player.slotVisible(slot)) << "slot " << slot;
-    EXPECT_FALSE(player.movesVisible());
-}
-
-// The help text file as the help window shows it (the shipped ones are
-// plain ASCII).
-std::wstring shippedText(const wchar_t *name) {
-    std::ifstream in(buildFolder() / name, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return {bytes.begin(), bytes.end()};
-}
+// The help text file as the help window shows it.
+std::wstring shippedText(const wchar_t *name) { return fromAnsi(readBytes(buildFolder() / name)); }
 
 std::wstring helpTextOf(HWND help) { return windowText(control(help, IDC_HELP_TEXT)); }
 
-class StartUpAtHighResolution : public ::testing::TestWithParam<DWORD> {};
+class StartUpAtEachResolution : public ::testing::TestWithParam<DWORD> {};
 
 // Every window keeps its client size in pixels and stays centred.
-TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
+TEST_P(StartUpAtEachResolution, EveryWindowKeepsItsClientSizeInPixels) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     LogPixelsSetting dpi(GetParam());
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
-    expectBoardClientSize(player.board());
+    expectClientSizeOf(player.board(), L"board.bmp");
     expectCentredOnScreen(player.board());
 
     HWND help = player.postHelpCommand(IDM_RULES);
@@ -102,38 +102,31 @@ TEST_P(StartUpAtHighResolution, EveryWindowKeepsItsClientSizeInPixels) {
 
     player.choosePuzzle(1);
     player.clickSlots(*solver::shortestSolution(1));
-    const auto result = player.readAndCloseResult(VK_RETURN);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->client.cx, 340);
-    EXPECT_EQ(result->client.cy, 204);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_NEAR(result->window.left, screenWidth - result->window.right, 1);
-    EXPECT_NEAR(result->window.top, screenHeight - result->window.bottom, 1);
+    HWND result = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (result = player.resultWindow()) != nullptr; }));
+    expectClientSizeOf(result, L"result.bmp");
+    expectCentredOnScreen(result);
+    ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtHighResolution, ::testing::Values(144, 168, 192));
+INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtEachResolution, ::testing::Values(96, 144, 168, 192));
 
 TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     LogPixelsSetting dpi(120);
     RunningProgram program;
+    ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
+    EXPECT_EQ(program.waitForWindow(kBoardClass, 0ms), nullptr);
     std::wstring caption;
     const std::wstring text = readAndDismissMessageBox(program, &caption);
     EXPECT_EQ(text, L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
                     L"Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
                     L"then click on the APPLY button.");
     EXPECT_EQ(caption, L"Plumaro");
+    // Once dismissed, the program ends without a board.
     DWORD exitCode = 1;
     ASSERT_TRUE(program.waitForExit(exitCode));
     EXPECT_EQ(exitCode, 0u);
-}
-
-TEST(StartUp, LargeFontsNeverShowTheBoard) {
-    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
-    LogPixelsSetting dpi(120);
-    RunningProgram program;
-    ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
-    EXPECT_EQ(program.waitForWindow(kBoardClass, 0ms), nullptr);
 }
 
 struct BrokenIcon {
@@ -202,18 +195,15 @@ TEST_P(StartUpWithBrokenSound, StartsSilentlyAndPlaysNormally) {
     GetParam().breakIt(folder.path() / L"SOUND" / L"G0034.WAV");
     BoardPlayer player(folder.path() / L"plumaro.exe");
     ASSERT_NE(player.board(), nullptr);
-    EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr);
-    player.choosePuzzle(1);
-    player.clickSlot(1);
-    EXPECT_EQ(player.moves(), L"1");
-    EXPECT_EQ(player.slotName(2), L"Bird 1");
+    expectPlaysWithoutAMessage(player);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sounds, StartUpWithBrokenSound,
     ::testing::Values(BrokenSound{"Missing", [](const fs::path &sound) { fs::remove(sound); }},
                       BrokenSound{"Empty", [](const fs::path &sound) { fs::resize_file(sound, 0); }},
-                      BrokenSound{"CutInHalf", [](const fs::path &sound) { fs::resize_file(sound, fs::file_size(sound) / 2); }},
+                      BrokenSound{"CutInHalf",
+                                  [](const fs::path &sound) { fs::resize_file(sound, fs::file_size(sound) / 2); }},
                       BrokenSound{"RandomBytes",
                                   [](const fs::path &sound) {
                                       std::mt19937 random(8);
@@ -231,7 +221,7 @@ TEST(StartUp, RunsFromAFolderTheAnsiCodePageCannotSpell) {
     installProgram(folder);
     BoardPlayer player(folder / L"plumaro.exe");
     ASSERT_NE(player.board(), nullptr) << "no board window";
-    EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr) << "the icon was not found";
+    expectPlaysWithoutAMessage(player);
 }
 
 // A folder where plumaro.exe's own path is one character under MAX_PATH, so
@@ -246,26 +236,30 @@ fs::path folderAsDeepAsTheProgramAllows(const fs::path &base) {
     return folder;
 }
 
-TEST(StartUp, RunsFromAFolderAsDeepAsItsOwnPathAllows) {
+class StartUpInADeepFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ((folder / L"plumaro.exe").wstring().size(), MAX_PATH - 1u);
+        installProgram(folder);
+    }
     TempFolder outer;
     const fs::path folder = folderAsDeepAsTheProgramAllows(outer.path());
-    ASSERT_EQ((folder / L"plumaro.exe").wstring().size(), MAX_PATH - 1u);
-    installProgram(folder);
-    {
-        BoardPlayer player(folder / L"plumaro.exe");
-        ASSERT_NE(player.board(), nullptr) << "no board window";
-        EXPECT_EQ(player.program().waitForWindow(kMessageBoxClass, 300ms), nullptr) << "the icon was not found";
+};
 
-        HWND help = player.postHelpCommand(IDM_RULES);
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
-        PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_ABOUT, BN_CLICKED), 0);
-        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
-        PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
-    }
+TEST_F(StartUpInADeepFolder, PlaysAndReadsTheHelpFiles) {
+    BoardPlayer player(folder / L"plumaro.exe");
+    ASSERT_NE(player.board(), nullptr) << "no board window";
+    expectPlaysWithoutAMessage(player);
 
-    // The run-time error report names such a path within the screen.
+    HWND help = player.postHelpCommand(IDM_RULES);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
+    PostMessageW(help, WM_COMMAND, MAKEWPARAM(kAboutButton, BN_CLICKED), 0);
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
+}
+
+// The run-time error report names such a path within the screen.
+TEST_F(StartUpInADeepFolder, AnErrorReportShowsThePathWhole) {
     DeleteFileW(longPathForm((folder / L"SOUND" / L"birdicon.ico").wstring()).c_str());
     RunningProgram program(folder / L"plumaro.exe");
     HWND box = program.waitForWindow(kMessageBoxClass);

@@ -1,12 +1,12 @@
-// The board window in-process: the layout of its controls, the counter's
-// look, clicks sent as messages and what screen readers are told.
+// The board window in-process: the counter's look and what screen readers
+// are told. Where its pictures show and what clicks do is tested on the
+// screen with real input (tests/blackbox/play_test.cpp).
 #include <gtest/gtest.h>
 
 #include <thread>
 
 #include "board/board_resources.h"
 #include "board/board_window.h"
-#include "core/module1.h"
 #include "tests/support/accessible_reader.h"
 #include "tests/support/program_driver.h"
 
@@ -38,33 +38,10 @@ protected:
 
     HWND slot(int index) const { return GetDlgItem(board, kSlotIds[index - 1]); }
 
-    RECT placeInClient(HWND control) const {
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, board, reinterpret_cast<POINT *>(&rect), 2);
-        return rect;
-    }
-
-    void click(int index, POINT at = {39, 39}) {
-        SendMessageW(slot(index), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-        SendMessageW(slot(index), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    }
-
     void choose(int command) { SendMessageW(board, WM_COMMAND, command, 0); }
 
     HWND board = nullptr;
 };
-
-TEST_F(BoardWindowTest, SlotsLieOnTheGridWithTwoPixelGaps) {
-    for (int index = 1; index <= 9; ++index) {
-        const RECT place = placeInClient(slot(index));
-        const int row = (index - 1) / 3, column = (index - 1) % 3;
-        EXPECT_EQ(place.left, 134 + 80 * column) << "slot " << index;
-        EXPECT_EQ(place.top, 50 + 80 * row) << "slot " << index;
-        EXPECT_EQ(place.right - place.left, 78);
-        EXPECT_EQ(place.bottom - place.top, 78);
-    }
-}
 
 TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
     choose(IDM_PUZZLE2);
@@ -76,41 +53,11 @@ TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
     EXPECT_TRUE(style & WS_BORDER);
     EXPECT_EQ(style & SS_TYPEMASK, SS_CENTER);
 
-    const RECT place = placeInClient(moves);
-    EXPECT_EQ(place.left, 390);
-    EXPECT_EQ(place.top, 60);
-    EXPECT_EQ(place.right - place.left, 25);
-    EXPECT_EQ(place.bottom - place.top, 19);
-
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(moves, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(font.lfHeight, -13);
-}
-
-TEST_F(BoardWindowTest, ClicksMoveBirdsOnlyWhileAGameRuns) {
-    Module1::GameActive = Module1::kFalse;
-    choose(IDM_PUZZLE1);
-    EXPECT_EQ(Module1::GameActive, Module1::kTrue);
-    click(1);
-    EXPECT_EQ(testing::windowText(slot(1)), L"Empty");
-    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
-    EXPECT_EQ(testing::windowText(GetDlgItem(board, IDC_MOVES)), L"1");
-
-    Module1::GameActive = Module1::kFalse;
-    click(2);
-    EXPECT_EQ(testing::windowText(slot(2)), L"Bird 1");
-}
-
-TEST_F(BoardWindowTest, AReleaseOutsideTheBirdMovesNothing) {
-    choose(IDM_PUZZLE1);
-    SendMessageW(slot(1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(39, 39));
-    SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 39)); // onto the next slot
-    SendMessageW(slot(1), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(39, 39)); // and back
-    SendMessageW(slot(1), WM_LBUTTONUP, 0, MAKELPARAM(39, 39));
-    EXPECT_EQ(testing::windowText(slot(1)), L"Bird 1");
-    EXPECT_EQ(Module1::MoveCount, 0);
 }
 
 // Screen readers announce each slot as a button named by what it shows, and

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "tests/core/game_test.h"
-#include "tests/core/solver.h"
+#include "tests/support/solver.h"
 
 namespace {
 

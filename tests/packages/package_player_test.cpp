@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "help/help_resources.h"
-#include "tests/blackbox/board_player.h"
+#include "tests/support/board_player.h"
 
 namespace plumaro::testing {
 namespace {

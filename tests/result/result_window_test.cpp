@@ -7,6 +7,7 @@
 #include "result/result_resources.h"
 #include "result/result_window.h"
 #include "tests/support/program_driver.h"
+#include "win32/pictures.h"
 
 namespace plumaro {
 namespace {
@@ -62,8 +63,9 @@ TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
     showAndInspect({"GOOD TRY", ResultPicture::Image2}, [](HWND dialog) {
         RECT client{};
         GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, 340);
-        EXPECT_EQ(client.bottom, 204);
+        const SIZE picture = bitmapSize(loadPicture(GetModuleHandleW(nullptr), IDR_RESULT_BACKGROUND).get());
+        EXPECT_EQ(client.right, picture.cx);
+        EXPECT_EQ(client.bottom, picture.cy);
         EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
         EXPECT_NE(SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0), 0);

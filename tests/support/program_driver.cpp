@@ -3,6 +3,8 @@
 
 #include <psapi.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -49,6 +51,22 @@ void installProgram(const fs::path &folder) {
     for (const fs::path &file : files)
         if (fs::exists(from / file))
             CopyFileW((from / file).c_str(), longForm(folder / file).c_str(), FALSE);
+}
+
+std::string readBytes(const fs::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path &file, const std::string &bytes) {
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::wstring fromAnsi(const std::string &bytes) {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 RunningProgram::RunningProgram(const fs::path &exe) {
@@ -266,6 +284,56 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     return help;
 }
 
+Pixels bitmapPixels(HBITMAP bitmap) {
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = -size.bmHeight; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    Pixels pixels{size.bmWidth, size.bmHeight,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(size.bmWidth) * size.bmHeight)};
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight), pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.bmHeight)
+        return {};
+    for (auto &pixel : pixels.rgb)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+Pixels screenPixels(const RECT &area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    Pixels pixels = bitmapPixels(copy);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+fs::path artworkFolder() { return PLUMARO_PICTURES_DIR; }
+
+Pixels pictureFile(const fs::path &file) {
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return {};
+    Pixels pixels = bitmapPixels(bitmap);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
 HCURSOR cursorShown() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
@@ -346,5 +414,14 @@ RegistryValue::~RegistryValue() {
     else
         RegDeleteKeyValueW(root_, key_, name_);
 }
+
+StandInBrowser::StandInBrowser()
+    : path_(unixPathOf(buildFolder() / L"fake-browser.sh")),
+      registered_(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_),
+      notes_(buildFolder() / L"opened-addresses.txt") {
+    fs::remove(notes_);
+}
+
+StandInBrowser::~StandInBrowser() { fs::remove(notes_); }
 
 } // namespace plumaro::testing

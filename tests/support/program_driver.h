@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -36,6 +37,12 @@ private:
 // Copies plumaro.exe with its run-time files into folder, as an installed
 // copy the test may change. The folder's path may pass MAX_PATH.
 void installProgram(const std::filesystem::path &folder);
+
+// A file's bytes; writing them over a file.
+std::string readBytes(const std::filesystem::path &file);
+void writeBytes(const std::filesystem::path &file, const std::string &bytes);
+// Bytes decoded in the ANSI code page, as the help window shows its files.
+std::wstring fromAnsi(const std::string &bytes);
 
 // One running plumaro.exe. The destructor ends it if it still runs, so no
 // test leaves a process behind.
@@ -124,6 +131,21 @@ HWND helpWindowOf(const RunningProgram &program);
 // window; nullptr when none does.
 HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key);
 
+// Pixels as 0x00RRGGBB, row by row from the top.
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> rgb;
+    std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
+};
+// The pixels of a bitmap that no device context holds.
+Pixels bitmapPixels(HBITMAP bitmap);
+// What the screen shows in the area.
+Pixels screenPixels(const RECT &area);
+// The folder of the artwork's own pictures (GIF and BMP files).
+std::filesystem::path artworkFolder();
+// The pixels of a .bmp file; none when it cannot be read.
+Pixels pictureFile(const std::filesystem::path &file);
+
 // The pointer the screen shows now, whichever process set it.
 HCURSOR cursorShown();
 
@@ -175,6 +197,28 @@ private:
     bool set_ = false;
     DWORD type_ = REG_NONE;
     std::vector<BYTE> old_;
+};
+
+// Wine's shell opens web addresses with the stand-in browser beside the
+// tests for as long as this lives; the browser notes each address it is
+// asked to open in a file.
+class StandInBrowser {
+public:
+    StandInBrowser();
+    ~StandInBrowser();
+    StandInBrowser(const StandInBrowser &) = delete;
+    StandInBrowser &operator=(const StandInBrowser &) = delete;
+
+    // False where Wine's shell cannot run it.
+    explicit operator bool() const { return !path_.empty() && registered_; }
+    bool openedAny() const { return std::filesystem::exists(notes_); }
+    // Each address opened so far, one a line.
+    std::string opened() const { return readBytes(notes_); }
+
+private:
+    std::wstring path_;
+    RegistryValue registered_;
+    std::filesystem::path notes_;
 };
 
 } // namespace plumaro::testing

@@ -10,6 +10,7 @@
 
 #include "board/board_resources.h"
 #include "result/result_resources.h"
+#include "tests/support/program_driver.h"
 #include "win32/pictures.h"
 
 namespace plumaro {
@@ -21,18 +22,25 @@ struct Picture {
 };
 
 constexpr Picture kPictures[] = {
-    {IDR_BOARD_BACKGROUND, L"board.gif"}, {IDR_TITLE, L"title.gif"},   {IDR_BIRD1, L"bird1.gif"},
-    {IDR_BIRD2, L"bird2.gif"},            {IDR_BIRD3, L"bird3.gif"},   {IDR_BIRD4, L"bird4.gif"},
-    {IDR_BIRD5, L"bird5.gif"},            {IDR_BIRD6, L"bird6.gif"},   {IDR_BIRD7, L"bird7.gif"},
-    {IDR_BIRD8, L"bird8.gif"},            {IDR_EMPTY, L"empty.gif"},   {IDR_RESULT_BACKGROUND, L"result.gif"},
-    {IDR_RESULT1, L"result1.gif"},        {IDR_RESULT2, L"result2.gif"}, {IDR_RESULT3, L"result3.gif"},
+    {IDR_BOARD_BACKGROUND, L"board.gif"},
+    {IDR_TITLE, L"title.gif"},
+    {IDR_BIRD1, L"bird1.gif"},
+    {IDR_BIRD2, L"bird2.gif"},
+    {IDR_BIRD3, L"bird3.gif"},
+    {IDR_BIRD4, L"bird4.gif"},
+    {IDR_BIRD5, L"bird5.gif"},
+    {IDR_BIRD6, L"bird6.gif"},
+    {IDR_BIRD7, L"bird7.gif"},
+    {IDR_BIRD8, L"bird8.gif"},
+    {IDR_EMPTY, L"empty.gif"},
+    {IDR_RESULT_BACKGROUND, L"result.gif"},
+    {IDR_RESULT1, L"result1.gif"},
+    {IDR_RESULT2, L"result2.gif"},
+    {IDR_RESULT3, L"result3.gif"},
     {IDR_RESULT4, L"result4.gif"},
 };
 
-struct Pixels {
-    UINT width = 0, height = 0;
-    std::vector<std::uint32_t> rgb; // 0x00RRGGBB, top row first
-};
+using testing::Pixels;
 
 template <typename Interface> struct Com {
     Interface *object = nullptr;
@@ -43,47 +51,24 @@ template <typename Interface> struct Com {
     Interface *operator->() const { return object; }
 };
 
-Pixels decodeGif(const std::wstring &path) {
-    Pixels pixels;
+Pixels decodeGif(const std::filesystem::path &path) {
+    UINT width = 0, height = 0;
     Com<IWICImagingFactory> factory;
     Com<IWICBitmapDecoder> decoder;
     Com<IWICBitmapFrameDecode> frame;
     Com<IWICFormatConverter> converter;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory.object))) ||
+    if (FAILED(
+            CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory.object))) ||
         FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
                                                   &decoder.object)) ||
         FAILED(decoder->GetFrame(0, &frame.object)) || FAILED(factory->CreateFormatConverter(&converter.object)) ||
         FAILED(converter->Initialize(frame.object, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0,
                                      WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&pixels.width, &pixels.height)))
+        FAILED(converter->GetSize(&width, &height)))
         return {};
-    pixels.rgb.resize(static_cast<size_t>(pixels.width) * pixels.height);
-    if (FAILED(converter->CopyPixels(nullptr, pixels.width * 4, static_cast<UINT>(pixels.rgb.size() * 4),
+    Pixels pixels{static_cast<int>(width), static_cast<int>(height), std::vector<std::uint32_t>(width * height)};
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.rgb.size() * 4),
                                      reinterpret_cast<BYTE *>(pixels.rgb.data()))))
-        return {};
-    for (auto &pixel : pixels.rgb)
-        pixel &= 0xFFFFFF;
-    return pixels;
-}
-
-Pixels readBitmap(HBITMAP bitmap) {
-    Pixels pixels;
-    const SIZE size = bitmapSize(bitmap);
-    pixels.width = static_cast<UINT>(size.cx);
-    pixels.height = static_cast<UINT>(size.cy);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    pixels.rgb.resize(static_cast<size_t>(size.cx) * size.cy);
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, pixels.height, pixels.rgb.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    if (rows != size.cy)
         return {};
     for (auto &pixel : pixels.rgb)
         pixel &= 0xFFFFFF;
@@ -93,8 +78,8 @@ Pixels readBitmap(HBITMAP bitmap) {
 TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     for (const Picture &picture : kPictures) {
-        SCOPED_TRACE(testing::Message() << std::string(picture.gif, picture.gif + wcslen(picture.gif)));
-        const Pixels gif = decodeGif(std::wstring(PLUMARO_PICTURES_DIR) + L"/" + picture.gif);
+        SCOPED_TRACE(::testing::Message() << std::string(picture.gif, picture.gif + wcslen(picture.gif)));
+        const Pixels gif = decodeGif(testing::artworkFolder() / picture.gif);
         ASSERT_FALSE(gif.rgb.empty());
 
         const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id);
@@ -103,7 +88,7 @@ TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
         ASSERT_EQ(GetObjectW(bitmap.get(), sizeof section, &section), static_cast<int>(sizeof section));
         EXPECT_EQ(section.dsBm.bmBitsPixel, 8);
 
-        const Pixels loaded = readBitmap(bitmap.get());
+        const Pixels loaded = testing::bitmapPixels(bitmap.get());
         ASSERT_EQ(loaded.width, gif.width);
         ASSERT_EQ(loaded.height, gif.height);
         size_t differing = 0;

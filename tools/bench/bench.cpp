@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 #include "tests/support/program_driver.h"
 
 using namespace plumaro::testing;

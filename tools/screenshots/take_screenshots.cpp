@@ -8,8 +8,8 @@
 #include <fstream>
 #include <utility>
 
-#include "tests/blackbox/board_player.h"
-#include "tests/core/solver.h"
+#include "tests/support/board_player.h"
+#include "tests/support/solver.h"
 
 using namespace plumaro::testing;
 

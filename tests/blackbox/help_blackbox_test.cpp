@@ -3,15 +3,15 @@
 // they are found on disk, and the web link.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/board_resources.h"
 #include "help/help_resources.h"
-#include "tests/support/program_driver.h"
+#include "tests/support/board_player.h"
 
 namespace plumaro::testing {
 namespace {
@@ -19,22 +19,12 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kSiteAddress[] = "https://plumaro.example/";
-constexpr wchar_t kHelpCaption[] = L"Plumaro Puzzle - Help";
 
-void writeBytes(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string readBytes(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::wstring fromAnsi(const std::string &bytes) {
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                             text.data(), static_cast<int>(text.size()))));
-    return text;
+// What the screen shows under a window.
+std::vector<std::uint32_t> pixelsOf(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return screenPixels(area).rgb;
 }
 
 enum class HelpState { Rules, About, Neither };
@@ -49,30 +39,6 @@ protected:
     };
 
     fs::path file(const wchar_t *name) const { return copy_.folder.path() / name; }
-
-    // Opens the help window with Help > Rules ('R') or Help > About... ('A').
-    HWND openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
-
-    // Every help window of the program.
-    std::vector<HWND> helpWindows() const {
-        std::vector<HWND> found;
-        for (HWND window : program_.windows())
-            if (windowText(window) == kHelpCaption)
-                found.push_back(window);
-        return found;
-    }
-
-    // The help window, once it is open and active.
-    HWND activeHelp() const {
-        HWND help = nullptr;
-        waitFor([&] {
-            const auto found = helpWindows();
-            help = found.empty() ? nullptr : found.back();
-            return help && threadInfoOf(help).hwndActive == help;
-        });
-        settle(50ms);
-        return help;
-    }
 
     static void closeWithKey(HWND help, WORD key) {
         activate(help);
@@ -93,115 +59,85 @@ protected:
         return HelpState::Neither;
     }
 
-    static void press(HWND help, int button) {
-        clickAt(centreOf(control(help, button)));
-        settle(50ms);
+    // Waits for the help window to show the state with the text.
+    static bool shows(HWND help, HelpState expected, const std::wstring &expectedText) {
+        return waitFor([&] { return state(help) == expected && text(help) == expectedText; });
     }
+
+    static void press(HWND help, int button) { clickAt(centreOf(control(help, button))); }
 
     std::wstring rulesText() const { return fromAnsi(readBytes(file(L"default.txt"))); }
     std::wstring aboutText() const { return fromAnsi(readBytes(file(L"tavi.txt"))); }
 
-    // The board's slots in play, as the board names them ("Bird 3",
-    // "Empty"), and the move counter.
-    std::vector<std::wstring> boardShown() const {
-        std::vector<std::wstring> shown;
-        for (int slot = 0; slot < 9; ++slot) {
-            HWND img = control(board_, kSlotIds[slot]);
-            shown.push_back(IsWindowVisible(img) ? windowText(img) : L"hidden");
-        }
-        shown.push_back(windowText(control(board_, IDC_MOVES)));
-        return shown;
-    }
-
-    POINT slotCentre(int slot) const { return centreOf(control(board_, kSlotIds[slot - 1])); }
-
-    void startPuzzle(WORD digit) {
-        activate(board_);
-        pressKey(VK_MENU);
-        pressKey('F');
-        pressKey(digit);
-        settle(50ms);
-    }
-
-    bool stillRunning() const {
-        DWORD exitCode = 0;
-        return !program_.waitForExit(exitCode, 0ms);
-    }
-
     InstalledCopy copy_;
-    RunningProgram program_{copy_.folder.path() / L"plumaro.exe"};
-    HWND board_ = program_.waitForWindow(L"PlumaroBoard");
+    BoardPlayer player_{copy_.folder.path() / L"plumaro.exe"};
+    HWND board_ = player_.board();
 };
 
-TEST_F(HelpMenu, RulesAndAboutShowTheirOwnTextPictureAndLinkAndTheButtonsSwitch) {
+TEST_F(HelpMenu, RulesShowTheirTextAndPictureAndTheButtonsSwitch) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(GetWindow(help, GW_OWNER), board_);
     EXPECT_FALSE(IsWindowEnabled(board_)) << "the board takes no input while the help is open";
-    EXPECT_EQ(state(help), HelpState::Rules);
-    EXPECT_EQ(text(help), rulesText());
+    EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     EXPECT_EQ(focus(help), control(help, kOkButton));
 
     press(help, kAboutButton);
-    EXPECT_EQ(state(help), HelpState::About);
-    EXPECT_EQ(text(help), aboutText());
+    EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
     press(help, kRulesButton);
-    EXPECT_EQ(state(help), HelpState::Rules);
-    EXPECT_EQ(text(help), rulesText());
-    press(help, kAboutButton);
+    EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     closeWithKey(help, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(help));
     EXPECT_TRUE(IsWindowEnabled(board_));
+}
 
-    // The next command shows its own state, not the one the buttons left.
-    help = openHelp('A');
+// The next command shows its own state, not the one the buttons left.
+TEST_F(HelpMenu, AboutShowsTheAboutTextWhateverTheButtonsLeftLastTime) {
+    ASSERT_NE(board_, nullptr);
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(state(help), HelpState::About);
-    EXPECT_EQ(text(help), aboutText());
-    EXPECT_EQ(focus(help), control(help, kOkButton));
+    EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
     press(help, kRulesButton);
-    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     const auto closeBox = closeBoxOf(help);
     ASSERT_TRUE(closeBox);
     clickAt(*closeBox);
-    EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
 
-    help = openHelp('A');
+    help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
+    EXPECT_EQ(focus(help), control(help, kOkButton));
     press(help, kOkButton);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
-    EXPECT_TRUE(stillRunning());
+    EXPECT_TRUE(player_.program().running());
 }
 
 TEST_F(HelpMenu, AGameUnderWayIsAsItWasWhenTheHelpCloses) {
     ASSERT_NE(board_, nullptr);
-    startPuzzle('1');
-    clickAt(slotCentre(1)); // bird 1 slides right into the empty slot 2
-    const std::vector<std::wstring> before = boardShown();
-    ASSERT_EQ(before[1], L"Bird 1");
-    ASSERT_EQ(before[9], L"1");
+    player_.choosePuzzle(1);
+    player_.clickSlot(1);
+    const BoardShown before = afterSlide(startOf(1), 1);
+    ASSERT_EQ(player_.shownOnceItIs(before), before);
 
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     closeWithKey(help, VK_RETURN); // "OK" has the focus
     ASSERT_FALSE(IsWindow(help));
-    EXPECT_EQ(boardShown(), before);
+    EXPECT_EQ(player_.shown(), before);
 
     // The game goes on: bird 1 slides back.
-    activate(board_);
-    clickAt(slotCentre(2));
-    const std::vector<std::wstring> after = boardShown();
-    EXPECT_EQ(after[0], L"Bird 1");
-    EXPECT_EQ(after[9], L"2");
+    player_.clickSlot(2);
+    EXPECT_EQ(player_.shownOnceItIs(afterSlide(before, 2)), afterSlide(before, 2));
 }
 
 TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     press(help, kRulesButton); // the page the menu did not choose, and the focus on its button
+    ASSERT_TRUE(shows(help, HelpState::Rules, rulesText()));
     HWND box = control(help, IDC_HELP_TEXT);
     SendMessageW(box, EM_LINESCROLL, 0, 5);
     const auto firstLine = [&] { return SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0); };
@@ -227,22 +163,20 @@ TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
 
 TEST_F(HelpMenu, F1OpensTheRulesAsTheMenuDoesAndOnlyOnce) {
     ASSERT_NE(board_, nullptr);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     closeWithKey(help, VK_ESCAPE);
 
-    activate(board_);
-    pressKey(VK_F1);
-    help = activeHelp();
+    player_.pressOnBoard(VK_F1);
+    help = player_.helpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(state(help), HelpState::Rules);
-    EXPECT_EQ(text(help), rulesText());
+    EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     EXPECT_EQ(focus(help), control(help, kOkButton));
+    // Enter, handled after the second F1, closes the one help window there is.
+    activate(help);
     pressKey(VK_F1);
-    settle(300ms);
-    EXPECT_EQ(helpWindows().size(), 1u);
-    closeWithKey(help, VK_RETURN);
-    EXPECT_FALSE(IsWindow(help));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitFor([&] { return !helpWindowOf(player_.program()) && IsWindowEnabled(board_); }));
 }
 
 using HelpFiles = HelpMenu;
@@ -250,33 +184,56 @@ using HelpFiles = HelpMenu;
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
     ASSERT_NE(board_, nullptr);
     fs::remove(file(L"default.txt"));
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(text(help), L"");
+    EXPECT_TRUE(shows(help, HelpState::Rules, L""));
     ASSERT_TRUE(fs::is_regular_file(file(L"default.txt")));
     EXPECT_EQ(fs::file_size(file(L"default.txt")), 0u);
-
-    // Bytes above 127 are characters of the ANSI code page; blanks and line
-    // ends stay as stored. The next showing reads the file again.
-    const std::string stored = "  Caf\xE9 \x93rules\x94\r\n\n\xA9 Plumaro  \r\n";
-    writeBytes(file(L"default.txt"), stored);
-    closeWithKey(help, VK_ESCAPE);
-    help = openHelp('R');
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(text(help), fromAnsi(stored));
-    if (GetACP() == 1252) {
-        EXPECT_EQ(text(help), L"  Caf\u00E9 \u201Crules\u201D\r\n\n\u00A9 Plumaro  \r\n");
-    }
-    EXPECT_EQ(focus(help), control(help, kOkButton));
     closeWithKey(help, VK_ESCAPE);
 
     writeBytes(file(L"tavi.txt"), "");
-    help = openHelp('A');
+    help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(text(help), L"");
-    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
     EXPECT_EQ(fs::file_size(file(L"tavi.txt")), 0u);
+}
+
+TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
+    ASSERT_NE(board_, nullptr);
+    // Blanks at both ends, tabs and every kind of line end stay as stored.
+    std::string stored =
+        "  Rules \r\n\r\n\tPuzzle 1  \nlone LF\rlone CR\n\r\nCaf\xE9 \x80\x35 \x93rules\x94 \xA9 Plumaro ";
+    for (int byte = 128; byte < 256; ++byte)
+        stored += static_cast<char>(byte);
+    writeBytes(file(L"default.txt"), stored + "   ");
+    HWND help = player_.openHelp('R');
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(shows(help, HelpState::Rules, fromAnsi(stored + "   ")));
+    const std::wstring accented = L"Caf\u00E9 \u20AC5 \u201Crules\u201D \u00A9 Plumaro ";
+    if (GetACP() == 1252) {
+        EXPECT_EQ(text(help).substr(text(help).find(L"Caf"), accented.size()), accented);
+    }
+    EXPECT_EQ(focus(help), control(help, kOkButton));
+    closeWithKey(help, VK_ESCAPE);
+}
+
+// As today's editors save them; a file that is not UTF-8 reads as it always did.
+TEST_F(HelpFiles, ValidUtf8IsShownAsUtf8WithoutItsByteOrderMark) {
+    ASSERT_NE(board_, nullptr);
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::wstring> rows[] = {
+        {bom + "Caf\xC3\xA9\r\n", L"Caf\u00E9\r\n"},
+        {"Caf\xC3\xA9 5 \xE2\x82\xAC", L"Caf\u00E9 5 \u20AC"},
+        {bom + "Caf\xE9", fromAnsi(bom + "Caf\xE9")},
+    };
+    for (const auto &[stored, shown] : rows) {
+        writeBytes(file(L"default.txt"), stored);
+        HWND help = player_.openHelp('R');
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(shows(help, HelpState::Rules, shown)) << stored;
+        closeWithKey(help, VK_ESCAPE);
+    }
 }
 
 TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
@@ -287,7 +244,7 @@ TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
     stored += "The last line.";
     writeBytes(file(L"default.txt"), stored);
 
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     const std::wstring shown = text(help);
     EXPECT_EQ(shown.size(), stored.size());
@@ -303,10 +260,9 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     HANDLE locker =
         CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locker, INVALID_HANDLE_VALUE);
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(text(help), L"");
-    EXPECT_EQ(state(help), HelpState::About);
+    EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
     CloseHandle(locker);
     EXPECT_EQ(readBytes(file(L"tavi.txt")), about);
@@ -317,37 +273,16 @@ TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoes
     fs::remove(file(L"default.txt"));
     fs::create_directory(file(L"default.txt"));
     ASSERT_TRUE(SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_READONLY));
-    help = openHelp('R');
+    help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(text(help), L"");
-    EXPECT_EQ(state(help), HelpState::Rules);
+    EXPECT_TRUE(shows(help, HelpState::Rules, L""));
     closeWithKey(help, VK_ESCAPE);
     EXPECT_TRUE(fs::is_directory(file(L"default.txt")));
     SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    EXPECT_TRUE(stillRunning());
-    EXPECT_TRUE(program_.windows().size() == 1) << "no message was shown";
+    EXPECT_TRUE(player_.program().running());
+    EXPECT_EQ(player_.program().windows().size(), 1u) << "a message was shown";
 }
-
-// Wine's shell opens web addresses with the stand-in browser for as long as
-// this lives; the addresses it was asked to open are noted in a file.
-class StandInBrowser {
-public:
-    StandInBrowser() { fs::remove(notes_); }
-    ~StandInBrowser() { fs::remove(notes_); }
-    StandInBrowser(const StandInBrowser &) = delete;
-    StandInBrowser &operator=(const StandInBrowser &) = delete;
-
-    explicit operator bool() const { return !path_.empty() && registered_; }
-    bool openedAny() const { return fs::exists(notes_); }
-    // Each address opened so far, one a line.
-    std::string opened() const { return readBytes(notes_); }
-
-private:
-    std::wstring path_ = unixPathOf(buildFolder() / L"fake-browser.sh");
-    RegistryValue registered_{HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", path_};
-    fs::path notes_ = buildFolder() / L"opened-addresses.txt";
-};
 
 // Until the result goes away, the shell's command for web addresses names a
 // program that does not exist, so ShellExecute fails (Wine's shell ignores
@@ -360,10 +295,10 @@ RegistryValue breakShell() {
 class HelpLink : public HelpMenu {
 protected:
     // The program's message box over the help window, once it is open.
-    HWND programMessage(HWND help) const {
+    HWND programMessage(HWND help) {
         HWND message = nullptr;
         waitFor([&] {
-            for (HWND window : program_.windows())
+            for (HWND window : player_.program().windows())
                 if (window != help && window != board_ && windowText(window) == L"Plumaro")
                     message = window;
             return message != nullptr;
@@ -380,17 +315,15 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
 
     // The board's hand over a bird is the same pointer as the link's.
-    startPuzzle('1');
-    const RECT boardClient = clientRectOnScreen(board_);
-    const POINT background{boardClient.left + 40, boardClient.top + 440};
-    moveMouseTo(background);
+    player_.choosePuzzle(1);
+    moveMouseTo(player_.backgroundPoint());
     settle(100ms);
     const HCURSOR arrow = cursorShown();
-    moveMouseTo(slotCentre(1));
+    moveMouseTo(player_.slotCentre(1));
     ASSERT_TRUE(waitFor([&] { return cursorShown() != arrow; }));
     const HCURSOR hand = cursorShown();
 
-    HWND help = openHelp('A');
+    HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_URL);
     moveMouseTo(centreOf(link));
@@ -399,15 +332,8 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     EXPECT_TRUE(waitFor([&] { return cursorShown() != hand; })) << "the hand stays off the link";
 
     // Blue text, as a link.
-    RECT area{};
-    GetWindowRect(link, &area);
-    HDC screen = GetDC(nullptr);
-    int blue = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            blue += GetPixel(screen, x, y) == RGB(0, 0, 255);
-    ReleaseDC(nullptr, screen);
-    EXPECT_GT(blue, 50);
+    const auto linkPixels = pixelsOf(link);
+    EXPECT_GT(std::count(linkPixels.begin(), linkPixels.end(), 0x0000FFu), 50);
 
     const std::wstring aboutShown = text(help);
     clickAt(centreOf(link));
@@ -418,26 +344,21 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     EXPECT_EQ(state(help), HelpState::About);
     EXPECT_EQ(text(help), aboutShown);
 
-    // In the rules state the link is hidden and nothing opens there.
+    // In the rules state the link is hidden and nothing opens there: the
+    // link clicked again in the about state opens the site once more, and
+    // only once.
     press(help, kRulesButton);
+    ASSERT_TRUE(shows(help, HelpState::Rules, rulesText()));
     EXPECT_FALSE(IsWindowVisible(link));
     clickAt(centreOf(link));
-    settle(1500ms);
-    EXPECT_EQ(browser.opened(), std::string(kSiteAddress) + "\n");
+    press(help, kAboutButton);
+    ASSERT_TRUE(shows(help, HelpState::About, aboutShown));
+    clickAt(centreOf(link));
+    const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
+    EXPECT_TRUE(waitFor([&] { return browser.opened() == twice; }, 10s));
+    settle(300ms);
+    EXPECT_EQ(browser.opened(), twice);
     closeWithKey(help, VK_ESCAPE);
-}
-
-// The screen under a window, pixel by pixel.
-std::vector<COLORREF> pixelsOf(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    std::vector<COLORREF> pixels;
-    HDC screen = GetDC(nullptr);
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(screen, x, y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
 }
 
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
@@ -447,7 +368,7 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
 
     // In the rules state Tab never stops on the hidden link.
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_URL);
     for (int tab = 0; tab < 6; ++tab) {
@@ -456,6 +377,7 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     }
 
     press(help, kAboutButton);
+    ASSERT_TRUE(shows(help, HelpState::About, aboutText()));
     const auto unfocused = pixelsOf(link);
     for (int tab = 0; tab < 6 && focus(help) != link; ++tab)
         pressKey(VK_TAB);
@@ -501,10 +423,10 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
 
     // Opened on the rules, switched to about by the button: the message
     // must not bring the rules back.
-    HWND help = openHelp('R');
+    HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     press(help, kAboutButton);
-    const std::wstring aboutShown = text(help);
+    ASSERT_TRUE(shows(help, HelpState::About, aboutText()));
     clickAt(centreOf(control(help, IDC_URL)));
 
     HWND message = programMessage(help);
@@ -524,7 +446,7 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     settle(100ms);
     EXPECT_TRUE(IsWindow(help));
     EXPECT_EQ(state(help), HelpState::About);
-    EXPECT_EQ(text(help), aboutShown);
+    EXPECT_EQ(text(help), aboutText());
     closeWithKey(help, VK_ESCAPE);
 }
 

@@ -17,12 +17,21 @@ namespace plumaro::testing {
 struct ResultSeen {
     std::wstring message; // the verdict on the sign
     int picture = 0;      // 1..4: which text picture was visible; 0 none or several
-    RECT window{};
-    SIZE client{};
 };
 
 // readAndCloseResult's way of closing the window with its caption's close box.
 constexpr WORD kCloseBox = 0xFFFF;
+
+// What the board shows: each slot's name ("Bird 5", "Empty", "hidden" for a
+// hidden slot), and last the counter ("hidden" while it is).
+using BoardShown = std::vector<std::wstring>;
+// The name a slot gives the piece source it shows (9 the empty slot, 0 none).
+std::wstring slotNameOf(int source);
+// The start of the puzzle as the rules lay it out (through Module1 of this
+// process, which it leaves as a new game does).
+BoardShown startOf(int puzzle);
+// `before` with the bird in the slot slid into the empty slot, one move more.
+BoardShown afterSlide(BoardShown before, int slot);
 
 class BoardPlayer {
 public:
@@ -33,10 +42,14 @@ public:
     HWND board() const { return board_; }
     RunningProgram &program() { return program_; }
 
-    // Chooses "New Game - Puzzle &n" with the keyboard: Alt, F, n.
+    // Chooses "New Game - Puzzle &n" with the keyboard (Alt, F, n) and waits
+    // for the board to show its start.
     void choosePuzzle(int puzzle);
-    // Centre of slot i (1..9) on the screen.
+    // Centre of slot i (1..9) on the screen, and the area it fills.
     POINT slotCentre(int slot) const;
+    RECT slotArea(int slot) const;
+    // Where the counter stands on the screen.
+    RECT counterArea() const;
     POINT backgroundPoint() const;
     void clickSlot(int slot);
     void clickSlots(const std::vector<std::int16_t> &slots);
@@ -56,6 +69,12 @@ public:
     bool slotVisible(int slot) const;
     std::wstring moves() const;
     bool movesVisible() const;
+    BoardShown shown() const;
+    // What the board shows once it shows `expected`, or when the time is up.
+    BoardShown shownOnceItIs(const BoardShown &expected, std::chrono::milliseconds timeout = 3s) const;
+    // Opens the help window with F1 and closes it with Esc: input that is
+    // handled after all the input before it, yet leaves the board as it was.
+    bool openAndCloseHelp();
 
     // Opens the help window with Help > Rules ('R') or Help > About... ('A')
     // and waits for it to be active; nullptr if it does not open.

@@ -1,8 +1,12 @@
 // Plays plumaro.exe from outside with real keyboard and mouse input.
-#include "tests/blackbox/board_player.h"
+#include "tests/support/board_player.h"
+
+#include <algorithm>
 
 #include "board/board_geometry.h"
 #include "board/board_resources.h"
+#include "core/module1.h"
+#include "core/puzzle.h"
 #include "help/help_resources.h"
 #include "result/result_resources.h"
 
@@ -19,13 +23,27 @@ void BoardPlayer::choosePuzzle(int puzzle) {
     pressKey(VK_MENU);
     pressKey('F');
     pressKey(static_cast<WORD>('0' + puzzle));
-    settle(50ms);
+    shownOnceItIs(startOf(puzzle));
 }
 
 POINT BoardPlayer::slotCentre(int slot) const {
-    const RECT client = clientRectOnScreen(board_);
+    const RECT area = slotArea(slot);
+    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+RECT BoardPlayer::slotArea(int slot) const {
     using namespace board_geometry;
-    return {client.left + slotLeft(slot) + kSlotSize / 2, client.top + slotTop(slot) + kSlotSize / 2};
+    const RECT client = clientRectOnScreen(board_);
+    const int left = client.left + slotLeft(slot), top = client.top + slotTop(slot);
+    return {left, top, left + kSlotSize, top + kSlotSize};
+}
+
+RECT BoardPlayer::counterArea() const {
+    using namespace board_geometry;
+    const RECT client = clientRectOnScreen(board_);
+    const int left = client.left + kCounterLeft, top = client.top + kCounterTop;
+    // 15 twips to the pixel: the tests run at 96 dpi.
+    return {left, top, left + kCounterWidthInTwips / 15, top + kCounterHeightInTwips / 15};
 }
 
 POINT BoardPlayer::backgroundPoint() const {
@@ -88,6 +106,53 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
+std::wstring slotNameOf(int source) {
+    return source == 9 ? L"Empty" : source == 0 ? L"No picture" : L"Bird " + std::to_wstring(source);
+}
+
+BoardShown startOf(int puzzle) {
+    Module1::PuzzleNumber = static_cast<std::int16_t>(puzzle);
+    Board board;
+    InitNewGame(board);
+    BoardShown shown;
+    for (int slot = 1; slot <= 9; ++slot)
+        shown.push_back(board.isShown(slot) ? slotNameOf(board.source(slot)) : L"hidden");
+    shown.push_back(L"0");
+    return shown;
+}
+
+BoardShown afterSlide(BoardShown before, int slot) {
+    const auto empty = std::find(before.begin(), before.begin() + 9, L"Empty");
+    if (empty != before.begin() + 9)
+        std::swap(*empty, before[slot - 1]);
+    before[9] = std::to_wstring(std::stoi(before[9]) + 1);
+    return before;
+}
+
+BoardShown BoardPlayer::shown() const {
+    BoardShown shown;
+    for (int slot = 1; slot <= 9; ++slot)
+        shown.push_back(slotVisible(slot) ? slotName(slot) : L"hidden");
+    shown.push_back(movesVisible() ? moves() : L"hidden");
+    return shown;
+}
+
+BoardShown BoardPlayer::shownOnceItIs(const BoardShown &expected, std::chrono::milliseconds timeout) const {
+    BoardShown now;
+    waitFor([&] { return (now = shown()) == expected; }, timeout);
+    return now;
+}
+
+bool BoardPlayer::openAndCloseHelp() {
+    pressOnBoard(VK_F1);
+    HWND help = helpWindow();
+    if (!help)
+        return false;
+    activate(help);
+    pressKey(VK_ESCAPE);
+    return waitFor([&] { return !IsWindow(help) && IsWindowEnabled(board_); });
+}
+
 HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
 HWND BoardPlayer::resultWindow() const {
@@ -129,10 +194,6 @@ std::optional<ResultSeen> BoardPlayer::readResult() const {
     }
     if (visible != 1)
         seen.picture = 0;
-    GetWindowRect(result, &seen.window);
-    RECT client{};
-    GetClientRect(result, &client);
-    seen.client = {client.right, client.bottom};
     return seen;
 }
 

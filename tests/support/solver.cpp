@@ -1,5 +1,5 @@
 // Breadth-first solver over boards reached through MovePiece, for the test programs.
-#include "tests/core/solver.h"
+#include "tests/support/solver.h"
 
 #include <unordered_map>
 
