@@ -393,7 +393,7 @@ void BoardWindow::Form_KeyDown(WPARAM key) {
 }
 
 void BoardWindow::GameWin() {
-    const auto verdict = ::GameWin(board_);
+    const auto verdict = verdictFor(board_);
     if (!verdict)
         return;
     showResultWindow(window_, instance_, *verdict, icons_);
@@ -401,7 +401,7 @@ void BoardWindow::GameWin() {
     say(boardDescription()); // back on the board: where the game stands
 }
 
-void BoardWindow::InitNewGame() {
+void BoardWindow::startGame() {
     if (splashShown_) {
         splashShown_ = false;
         const SIZE size = bitmapSize(img_splash.get());
@@ -409,7 +409,7 @@ void BoardWindow::InitNewGame() {
         InvalidateRect(window_, &splash, FALSE);
     }
     createCounter(); // should Windows refuse it, the game plays on uncounted
-    ::InitNewGame(board_);
+    InitNewGame(board_);
     showBoard();
     say(startText(board_));
 }
@@ -483,7 +483,7 @@ void BoardWindow::onCommand(int id) {
 
 void BoardWindow::mnu_puz_Click(std::int16_t puzzle) {
     Module1::PuzzleNumber = puzzle;
-    InitNewGame();
+    startGame();
 }
 
 void BoardWindow::mnu_rules_Click() {

@@ -63,7 +63,11 @@ private:
     void mnu_about_Click();
     void mnu_exit_Click();
 
-    void InitNewGame();
+    // A new game of Module1::PuzzleNumber on the screen: the title goes, the
+    // counter appears and InitNewGame lays the board out.
+    void startGame();
+    // Judges the board after a click; a verdict is shown in the result
+    // window, and once that has closed the game is over.
     void GameWin();
     // Makes the controls show the board's data.
     void showBoard();

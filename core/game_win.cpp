@@ -51,7 +51,7 @@ bool goalReached(const Board &board, std::int16_t puzzle) {
     return true;
 }
 
-std::optional<Verdict> GameWin(const Board &board) {
+std::optional<Verdict> verdictFor(const Board &board) {
     const std::int16_t puzzle = Module1::PuzzleNumber;
     if (!goalReached(board, puzzle))
         return std::nullopt;

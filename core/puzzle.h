@@ -38,10 +38,11 @@ void MovePiece(Board &board, std::int16_t index);
 // number that names no puzzle.
 bool goalReached(const Board &board, std::int16_t puzzle);
 
-// Judges the board for Module1::PuzzleNumber. Nothing while the goal is not reached, nor when it
-// was reached in fewer moves than the puzzle's par; otherwise "WELL DONE" or "GOOD TRY" with the
-// picture to show. Changes nothing.
-std::optional<Verdict> GameWin(const Board &board);
+// The solved test and rating of GameWin, which whoever shows the verdict completes: judges the
+// board for Module1::PuzzleNumber. Nothing while the goal is not reached, nor when it was reached
+// in fewer moves than the puzzle's par; otherwise "WELL DONE" or "GOOD TRY" with the picture to
+// show. Changes nothing.
+std::optional<Verdict> verdictFor(const Board &board);
 
 // The fewest moves that solve the puzzle (its par); 0 for a number that names no puzzle.
 int parOf(std::int16_t puzzle);

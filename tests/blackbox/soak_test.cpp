@@ -68,7 +68,7 @@ struct Model {
             return false;
         const Board before = board;
         MovePiece(board, static_cast<std::int16_t>(slot));
-        verdict = GameWin(board);
+        verdict = verdictFor(board);
         if (verdict) {
             EndGame();
             ++verdictsByPicture[static_cast<std::size_t>(verdict->picture)];

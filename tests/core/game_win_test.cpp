@@ -15,7 +15,7 @@ protected:
     static bool solved(std::int16_t puzzle, const Board &board) {
         Module1::PuzzleNumber = puzzle;
         Module1::MoveCount = 30;
-        return GameWin(board).has_value();
+        return verdictFor(board).has_value();
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(Ratings, EachSolvedPuzzleIsRatedAgainstItsPar) {
         Module1::PuzzleNumber = row.puzzle;
         Module1::MoveCount = row.moves;
         Module1::Slot7Moved = row.slot7Moved;
-        EXPECT_EQ(GameWin(board), row.verdict)
+        EXPECT_EQ(verdictFor(board), row.verdict)
             << "puzzle " << row.puzzle << ", " << row.moves << " moves, Slot7Moved " << row.slot7Moved;
     }
 }
@@ -101,8 +101,8 @@ TEST_F(Ratings, AVerdictLeavesTheGameRunningUntilItIsEnded) {
     Module1::MoveCount = 23;
     Module1::GameActive = Module1::kTrue;
 
-    EXPECT_EQ(GameWin(board), kWellDone3);
-    EXPECT_EQ(GameWin(board), kWellDone3);
+    EXPECT_EQ(verdictFor(board), kWellDone3);
+    EXPECT_EQ(verdictFor(board), kWellDone3);
     EXPECT_EQ(Module1::GameActive, Module1::kTrue);
     EXPECT_EQ(Module1::MoveCount, 23);
 

@@ -33,11 +33,11 @@ protected:
         for (std::size_t i = 0; i < clicks.size(); ++i) {
             MovePiece(board, clicks[i]);
             if (i + 1 < clicks.size()) {
-                EXPECT_EQ(GameWin(board), std::nullopt) << "after click " << i + 1;
+                EXPECT_EQ(verdictFor(board), std::nullopt) << "after click " << i + 1;
             }
         }
         EXPECT_EQ(Module1::MoveCount, static_cast<std::int16_t>(clicks.size())) << "a click slid nothing";
-        return GameWin(board);
+        return verdictFor(board);
     }
 };
 
