@@ -1,8 +1,8 @@
 // Entry point of plumaro.exe: creates the board window and runs the message loop.
 #include <windows.h>
 
-#include "board/board_resources.h"
-#include "board/board_window.h"
+#include "board_resources.h"
+#include "board_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     int exitCode = 1;

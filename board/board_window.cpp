@@ -1,6 +1,6 @@
 // The board window: its load and activation steps, painting, the click
 // gesture on the slots and the menu commands.
-#include "board/board_window.h"
+#include "board_window.h"
 
 #include <oleacc.h>
 
@@ -8,24 +8,24 @@
 #include <string>
 #include <utility>
 
-#include "board/board_geometry.h"
-#include "board/board_resources.h"
-#include "board/display_check.h"
-#include "board/spoken_texts.h"
-#include "core/arrow_slide.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
-#include "help/help_window.h"
-#include "result/result_window.h"
-#include "win32/accessible.h"
-#include "win32/controls.h"
-#include "win32/messages.h"
-#include "win32/pictures.h"
-#include "win32/shared_resources.h"
-#include "win32/program_folder.h"
-#include "win32/subclass.h"
-#include "win32/texts.h"
-#include "win32/window_sizing.h"
+#include "accessible.h"
+#include "arrow_slide.h"
+#include "board_geometry.h"
+#include "board_resources.h"
+#include "controls.h"
+#include "display_check.h"
+#include "help_window.h"
+#include "messages.h"
+#include "module1.h"
+#include "pictures.h"
+#include "program_folder.h"
+#include "puzzle.h"
+#include "result_window.h"
+#include "shared_resources.h"
+#include "spoken_texts.h"
+#include "subclass.h"
+#include "texts.h"
+#include "window_sizing.h"
 
 namespace plumaro {
 

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "board/startup_sound.h"
-#include "core/board.h"
-#include "win32/accessible.h"
-#include "win32/handles.h"
-#include "win32/window_icon.h"
+#include "accessible.h"
+#include "board.h"
+#include "handles.h"
+#include "startup_sound.h"
+#include "window_icon.h"
 
 namespace plumaro {
 

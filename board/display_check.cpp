@@ -1,5 +1,5 @@
 // The start-up check of the display setting.
-#include "board/display_check.h"
+#include "display_check.h"
 
 #include <cmath>
 

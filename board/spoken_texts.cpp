@@ -1,9 +1,9 @@
 // The spoken texts: moves, refusals, the board read row by row and the count.
-#include "board/spoken_texts.h"
+#include "spoken_texts.h"
 
-#include "core/module1.h"
-#include "core/puzzle.h"
-#include "win32/texts.h"
+#include "module1.h"
+#include "puzzle.h"
+#include "texts.h"
 
 namespace plumaro {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/arrow_slide.h"
-#include "core/board.h"
+#include "arrow_slide.h"
+#include "board.h"
 
 namespace plumaro {
 

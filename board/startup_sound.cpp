@@ -1,13 +1,13 @@
 // The sound the board plays when it first appears: a wave file beside the
 // program, read whole and played from memory.
-#include "board/startup_sound.h"
+#include "startup_sound.h"
 
 #include <mmsystem.h>
 
 #include <cstring>
 #include <utility>
 
-#include "win32/program_files.h"
+#include "program_files.h"
 
 namespace plumaro {
 

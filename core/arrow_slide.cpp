@@ -1,7 +1,7 @@
 // Arrow slides: the bird beside the empty slot on the side an arrow points away from.
-#include "core/arrow_slide.h"
+#include "arrow_slide.h"
 
-#include "core/grid.h"
+#include "grid.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Arrow slides: which bird an arrow key moves into the empty slot.
 #pragma once
 
-#include "core/board.h"
+#include "board.h"
 
 enum class Arrow { Left, Right, Up, Down };
 

@@ -1,5 +1,5 @@
 // Board: slot and counter operations on the plain board data.
-#include "core/board.h"
+#include "board.h"
 
 namespace {
 

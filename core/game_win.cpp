@@ -1,8 +1,8 @@
 // GameWin: recognises a solved board and rates it against the puzzle's par.
 #include <array>
 
-#include "core/module1.h"
-#include "core/puzzle.h"
+#include "module1.h"
+#include "puzzle.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The board's grid: one table of neighbours, written out slot by slot.
-#include "core/grid.h"
+#include "grid.h"
 
 #include <cstddef>
 

@@ -1,9 +1,9 @@
 // MovePiece: slides the clicked piece into a neighbouring empty slot.
 #include <limits>
 
-#include "core/grid.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
+#include "grid.h"
+#include "module1.h"
+#include "puzzle.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // InitNewGame: lays out the starting board of each puzzle.
 #include <array>
 
-#include "core/module1.h"
-#include "core/puzzle.h"
+#include "module1.h"
+#include "puzzle.h"
 
 namespace {
 

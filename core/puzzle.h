@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/board.h"
+#include "board.h"
 
 enum class ResultPicture {
     Image1, // accomplished in just 17 moves; the Emperor is pleased

@@ -1,5 +1,5 @@
 // Reading a help text file: its whole content, decoded to wide text.
-#include "help/help_text_file.h"
+#include "help_text_file.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "win32/program_files.h"
+#include "program_files.h"
 
 namespace plumaro {
 

@@ -1,6 +1,6 @@
 // The help window: the rules or the about text beside a picture, three
 // buttons, and in the about state the link to the maker's web site.
-#include "help/help_window.h"
+#include "help_window.h"
 
 #include <oleacc.h>
 #include <shellapi.h>
@@ -8,22 +8,22 @@
 #include <cstdint>
 #include <string>
 
-#include "core/module1.h"
-#include "help/help_resources.h"
-#include "help/help_text_file.h"
-#include "win32/accessible.h"
-#include "win32/com_apartment.h"
-#include "win32/controls.h"
-#include "win32/handles.h"
-#include "win32/messages.h"
-#include "win32/picture_control.h"
-#include "win32/shared_resources.h"
-#include "win32/pictures.h"
-#include "win32/program_folder.h"
-#include "win32/subclass.h"
-#include "win32/system_library.h"
-#include "win32/texts.h"
-#include "win32/window_sizing.h"
+#include "accessible.h"
+#include "com_apartment.h"
+#include "controls.h"
+#include "handles.h"
+#include "help_resources.h"
+#include "help_text_file.h"
+#include "messages.h"
+#include "module1.h"
+#include "picture_control.h"
+#include "pictures.h"
+#include "program_folder.h"
+#include "shared_resources.h"
+#include "subclass.h"
+#include "system_library.h"
+#include "texts.h"
+#include "window_sizing.h"
 
 namespace plumaro {
 

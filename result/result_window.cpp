@@ -1,6 +1,6 @@
 // The result window: the verdict written on the Emperor's sign, one of four
 // text pictures and an OK button.
-#include "result/result_window.h"
+#include "result_window.h"
 
 #include <oleacc.h>
 
@@ -9,17 +9,17 @@
 #include <memory>
 #include <string>
 
-#include "result/result_resources.h"
-#include "win32/accessible.h"
-#include "win32/controls.h"
-#include "win32/handles.h"
-#include "win32/messages.h"
-#include "win32/picture_control.h"
-#include "win32/pictures.h"
-#include "win32/subclass.h"
-#include "win32/texts.h"
-#include "win32/window_icon.h"
-#include "win32/window_sizing.h"
+#include "accessible.h"
+#include "controls.h"
+#include "handles.h"
+#include "messages.h"
+#include "picture_control.h"
+#include "pictures.h"
+#include "result_resources.h"
+#include "subclass.h"
+#include "texts.h"
+#include "window_icon.h"
+#include "window_sizing.h"
 
 namespace plumaro {
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "core/puzzle.h"
-#include "win32/window_icon.h"
+#include "puzzle.h"
+#include "window_icon.h"
 
 namespace plumaro {
 

@@ -1,7 +1,7 @@
 // An accessible object of the program's own for one control, a window's
 // client object that speaks announcements, and the accessibility library,
 // loaded only when a client first asks.
-#include "win32/accessible.h"
+#include "accessible.h"
 
 #include <objbase.h>
 #include <oleacc.h>
@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "win32/com_apartment.h"
-#include "win32/system_library.h"
-#include "win32/texts.h"
+#include "com_apartment.h"
+#include "system_library.h"
+#include "texts.h"
 
 namespace plumaro {
 

@@ -1,9 +1,9 @@
 // COM on the program's window thread: one owner, started on first need.
-#include "win32/com_apartment.h"
+#include "com_apartment.h"
 
 #include <objbase.h>
 
-#include "win32/system_library.h"
+#include "system_library.h"
 
 namespace plumaro {
 

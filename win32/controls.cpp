@@ -1,5 +1,5 @@
 // Placing a window's controls in pixels, and the fonts its labels use.
-#include "win32/controls.h"
+#include "controls.h"
 
 namespace plumaro {
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "win32/handles.h"
-#include "win32/window_sizing.h"
+#include "handles.h"
+#include "window_sizing.h"
 
 namespace plumaro {
 

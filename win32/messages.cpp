@@ -1,7 +1,7 @@
 // The program's message boxes: plain messages and the run-time error report.
-#include "win32/messages.h"
+#include "messages.h"
 
-#include "win32/texts.h"
+#include "texts.h"
 
 namespace plumaro {
 

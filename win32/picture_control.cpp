@@ -1,6 +1,6 @@
 // A picture shown by a STATIC picture control, owned here and taken back
 // from the control before either goes away.
-#include "win32/picture_control.h"
+#include "picture_control.h"
 
 #include <utility>
 

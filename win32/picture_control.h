@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "win32/handles.h"
+#include "handles.h"
 
 namespace plumaro {
 

@@ -1,5 +1,5 @@
 // Pictures compiled into the program: loading them and drawing them.
-#include "win32/pictures.h"
+#include "pictures.h"
 
 namespace plumaro {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "win32/handles.h"
+#include "handles.h"
 
 namespace plumaro {
 

@@ -1,10 +1,10 @@
 // Reading the files that lie beside the program, however deep its folder.
-#include "win32/program_files.h"
+#include "program_files.h"
 
 #include <algorithm>
 #include <new>
 
-#include "win32/handles.h"
+#include "handles.h"
 
 namespace plumaro {
 

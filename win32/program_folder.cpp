@@ -1,5 +1,5 @@
 // The folder that holds the running program.
-#include "win32/program_folder.h"
+#include "program_folder.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // Giving a system control a window procedure of the program's own.
-#include "win32/subclass.h"
+#include "subclass.h"
 
 namespace plumaro {
 

@@ -1,5 +1,5 @@
 // Functions of system libraries found on first use.
-#include "win32/system_library.h"
+#include "system_library.h"
 
 namespace plumaro {
 

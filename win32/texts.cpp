@@ -1,5 +1,5 @@
 // The texts a player reads, from the program's string table.
-#include "win32/texts.h"
+#include "texts.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "win32/text_ids.h"
+#include "text_ids.h"
 
 namespace plumaro {
 

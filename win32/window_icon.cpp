@@ -1,12 +1,12 @@
 // The window icon that lies beside the program as an .ico file.
-#include "win32/window_icon.h"
+#include "window_icon.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "win32/program_files.h"
-#include "win32/program_folder.h"
+#include "program_files.h"
+#include "program_folder.h"
 
 namespace plumaro {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "win32/handles.h"
+#include "handles.h"
 
 namespace plumaro {
 

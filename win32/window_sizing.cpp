@@ -1,5 +1,5 @@
 // Sizing and centring a window from the client size it needs.
-#include "win32/window_sizing.h"
+#include "window_sizing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,12 +7,12 @@
 #include <iostream>
 #include <sstream>
 
-#include "board/board_resources.h"
-#include "help/help_resources.h"
-#include "result/result_resources.h"
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
-#include "tests/support/accessible_reader.h"
+#include "accessible_reader.h"
+#include "board_player.h"
+#include "board_resources.h"
+#include "help_resources.h"
+#include "result_resources.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {

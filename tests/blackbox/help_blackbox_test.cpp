@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "board/board_resources.h"
-#include "help/help_resources.h"
-#include "tests/support/board_player.h"
+#include "board_player.h"
+#include "board_resources.h"
+#include "help_resources.h"
 
 namespace plumaro::testing {
 namespace {

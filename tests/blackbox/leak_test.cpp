@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <functional>
 
-#include "help/help_resources.h"
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
+#include "board_player.h"
+#include "help_resources.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {

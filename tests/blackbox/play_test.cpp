@@ -5,8 +5,8 @@
 
 #include <map>
 
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
+#include "board_player.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {

@@ -13,12 +13,12 @@
 #include <sstream>
 #include <thread>
 
-#include "board/board_resources.h"
-#include "help/help_resources.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
+#include "board_player.h"
+#include "board_resources.h"
+#include "help_resources.h"
+#include "module1.h"
+#include "puzzle.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <random>
 
-#include "board/board_resources.h"
-#include "help/help_resources.h"
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
-#include "win32/program_files.h"
+#include "board_player.h"
+#include "board_resources.h"
+#include "help_resources.h"
+#include "program_files.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {

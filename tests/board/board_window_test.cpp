@@ -5,10 +5,10 @@
 
 #include <thread>
 
-#include "board/board_resources.h"
-#include "board/board_window.h"
-#include "tests/support/accessible_reader.h"
-#include "tests/support/program_driver.h"
+#include "accessible_reader.h"
+#include "board_resources.h"
+#include "board_window.h"
+#include "program_driver.h"
 
 namespace plumaro {
 namespace {

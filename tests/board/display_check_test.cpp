@@ -1,7 +1,7 @@
 // The display check: which resolutions count as the large-fonts setting.
 #include <gtest/gtest.h>
 
-#include "board/display_check.h"
+#include "display_check.h"
 
 namespace plumaro {
 namespace {

@@ -9,9 +9,9 @@
 #include <ostream>
 #include <vector>
 
-#include "core/board.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
+#include "board.h"
+#include "module1.h"
+#include "puzzle.h"
 
 // Sources of slots 1..9, 0 for a slot without a picture.
 using Sources = std::array<int, Board::kSlotCount>;

@@ -1,7 +1,7 @@
 // Goals and ratings: when a board counts as solved and what verdict each move count earns.
 #include <algorithm>
 
-#include "tests/core/game_test.h"
+#include "game_test.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Moves: which clicks slide a piece, where it goes, and what a move counts and records.
-#include "tests/core/game_test.h"
+#include "game_test.h"
 
 namespace {
 

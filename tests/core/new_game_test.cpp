@@ -1,7 +1,7 @@
 // Setting up a game: each puzzle's layout, the visible slots, the counter and Module1.
 #include <algorithm>
 
-#include "tests/core/game_test.h"
+#include "game_test.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "tests/core/game_test.h"
-#include "tests/support/solver.h"
+#include "game_test.h"
+#include "solver.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // program may not change, or held open by others, and a folder that is a
 // file. What the help window shows of a file, however stored, is tested
 // through the real program (tests/blackbox/help_blackbox_test.cpp).
-#include "help/help_text_file.h"
+#include "help_text_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tests/support/program_driver.h"
+#include "program_driver.h"
 
 namespace plumaro::testing {
 namespace {

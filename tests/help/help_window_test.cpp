@@ -1,16 +1,16 @@
 // The help window in this process: its size and layout whatever the
 // system's caption and menu metrics, and the link's look. What the user
 // does with it is tested through the real program (tests/blackbox/help_blackbox_test.cpp).
-#include "help/help_window.h"
+#include "help_window.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-#include "core/module1.h"
-#include "help/help_resources.h"
-#include "tests/support/program_driver.h"
+#include "help_resources.h"
+#include "module1.h"
+#include "program_driver.h"
 
 namespace plumaro::testing {
 namespace {

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "help/help_resources.h"
-#include "tests/support/board_player.h"
+#include "board_player.h"
+#include "help_resources.h"
 
 namespace plumaro::testing {
 namespace {

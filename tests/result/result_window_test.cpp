@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "result/result_resources.h"
-#include "result/result_window.h"
-#include "tests/support/program_driver.h"
-#include "win32/pictures.h"
+#include "pictures.h"
+#include "program_driver.h"
+#include "result_resources.h"
+#include "result_window.h"
 
 namespace plumaro {
 namespace {

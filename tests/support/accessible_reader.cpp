@@ -1,7 +1,7 @@
 // Reading a control's accessible object the way a screen reader does.
-#include "tests/support/accessible_reader.h"
+#include "accessible_reader.h"
 
-#include "tests/support/program_driver.h"
+#include "program_driver.h"
 
 namespace plumaro::testing {
 

@@ -1,14 +1,14 @@
 // Plays plumaro.exe from outside with real keyboard and mouse input.
-#include "tests/support/board_player.h"
+#include "board_player.h"
 
 #include <algorithm>
 
-#include "board/board_geometry.h"
-#include "board/board_resources.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
-#include "help/help_resources.h"
-#include "result/result_resources.h"
+#include "board_geometry.h"
+#include "board_resources.h"
+#include "help_resources.h"
+#include "module1.h"
+#include "puzzle.h"
+#include "result_resources.h"
 
 namespace plumaro::testing {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/program_driver.h"
+#include "program_driver.h"
 
 namespace plumaro::testing {
 

@@ -1,5 +1,5 @@
 // Starting plumaro.exe as a separate process and driving it with real input.
-#include "tests/support/program_driver.h"
+#include "program_driver.h"
 
 #include <psapi.h>
 
@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "win32/program_files.h"
-#include "win32/program_folder.h"
+#include "program_files.h"
+#include "program_folder.h"
 
 namespace fs = std::filesystem;
 

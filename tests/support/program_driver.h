@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "help/help_resources.h"
+#include "help_resources.h"
 
 namespace plumaro::testing {
 

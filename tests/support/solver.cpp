@@ -1,11 +1,11 @@
 // Breadth-first solver over boards reached through MovePiece, for the test programs.
-#include "tests/support/solver.h"
+#include "solver.h"
 
 #include <unordered_map>
 
-#include "core/board.h"
-#include "core/module1.h"
-#include "core/puzzle.h"
+#include "board.h"
+#include "module1.h"
+#include "puzzle.h"
 
 namespace solver {
 namespace {

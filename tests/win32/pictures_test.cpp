@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "board/board_resources.h"
-#include "result/result_resources.h"
-#include "tests/support/program_driver.h"
-#include "win32/pictures.h"
+#include "board_resources.h"
+#include "pictures.h"
+#include "program_driver.h"
+#include "result_resources.h"
 
 namespace plumaro {
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
-#include "tests/support/program_driver.h"
+#include "board_player.h"
+#include "program_driver.h"
+#include "solver.h"
 
 using namespace plumaro::testing;
 using Clock = std::chrono::steady_clock;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tools/bench/floor_resources.h"
+#include "floor_resources.h"
 
 namespace {
 

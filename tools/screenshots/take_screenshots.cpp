@@ -8,8 +8,8 @@
 #include <fstream>
 #include <utility>
 
-#include "tests/support/board_player.h"
-#include "tests/support/solver.h"
+#include "board_player.h"
+#include "solver.h"
 
 using namespace plumaro::testing;
 
