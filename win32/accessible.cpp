@@ -290,6 +290,14 @@ constexpr long kAnnouncement = 0x7FFF;
 
 bool isAnnouncement(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == kAnnouncement; }
 
+HRESULT giveNumber(VARIANT *out, long value) {
+    if (!out)
+        return E_POINTER;
+    out->vt = VT_I4;
+    out->lVal = value;
+    return S_OK;
+}
+
 HRESULT giveText(BSTR *out, const std::wstring &value) {
     if (!out)
         return E_POINTER;
@@ -345,22 +353,10 @@ public:
         return connected() ? giveText(description, texts_->description) : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
-        if (!isAnnouncement(child))
-            return standard_->get_accRole(child, role);
-        if (!role)
-            return E_POINTER;
-        role->vt = VT_I4;
-        role->lVal = ROLE_SYSTEM_ALERT;
-        return S_OK;
+        return isAnnouncement(child) ? giveNumber(role, ROLE_SYSTEM_ALERT) : standard_->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override {
-        if (!isAnnouncement(child))
-            return standard_->get_accState(child, state);
-        if (!state)
-            return E_POINTER;
-        state->vt = VT_I4;
-        state->lVal = STATE_SYSTEM_READONLY;
-        return S_OK;
+        return isAnnouncement(child) ? giveNumber(state, STATE_SYSTEM_READONLY) : standard_->get_accState(child, state);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override {
         return standard_->get_accHelp(self(child), help);
