@@ -1,4 +1,4 @@
-// GameWin: recognises a solved board and rates it against the puzzle's par.
+// The solved test and rating: recognises a solved board and rates it against the puzzle's par.
 #include <array>
 
 #include "module1.h"
