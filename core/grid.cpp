@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+namespace plumaro {
+
 namespace {
 
 // For slots 1..9: the slot above, left, right and below; 0 at the edge.
@@ -25,3 +27,5 @@ int neighbour(int slot, Side side) {
         return 0;
     return kNeighbours[static_cast<std::size_t>(slot - 1)][static_cast<std::size_t>(side)];
 }
+
+} // namespace plumaro

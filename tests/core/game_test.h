@@ -1,77 +1,61 @@
-// Shared fixture for the puzzle core tests: a fresh Module1 and helpers to build and play boards.
+// Helpers for the puzzle core's tests: boards written as numbers, and games
+// to play on them.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <ostream>
 #include <vector>
 
-#include "board.h"
-#include "module1.h"
-#include "puzzle.h"
+#include "game.h"
 
-// Sources of slots 1..9, 0 for a slot without a picture.
-using Sources = std::array<int, Board::kSlotCount>;
-using Shown = std::array<bool, Board::kSlotCount>;
+namespace plumaro {
 
-inline void PrintTo(const Verdict &verdict, std::ostream *out) {
-    *out << verdict.message << " / Image" << static_cast<int>(verdict.picture) + 1;
+// What slots 1..9 show as numbers: 1..8 a bird, 9 the empty slot, 0 no picture.
+using Numbers = std::array<int, kSlotCount>;
+
+inline Board boardOf(const Numbers &numbers) {
+    Board board{};
+    for (std::size_t at = 0; at < board.size(); ++at)
+        board[at] = static_cast<Picture>(numbers[at]);
+    return board;
 }
 
-// The verdicts the rules hand out.
-inline const Verdict kWellDone1{"WELL DONE", ResultPicture::Image1};
-inline const Verdict kWellDone3{"WELL DONE", ResultPicture::Image3};
-inline const Verdict kGoodTry2{"GOOD TRY", ResultPicture::Image2};
-inline const Verdict kGoodTry4{"GOOD TRY", ResultPicture::Image4};
+inline Numbers numbersOf(const Game &game) {
+    Numbers numbers{};
+    for (std::size_t at = 0; at < numbers.size(); ++at)
+        numbers[at] = static_cast<int>(game.board[at]);
+    return numbers;
+}
 
-class GameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Module1::PuzzleNumber = 0;
-        Module1::HelpMode = 0;
-        Module1::MoveCount = 0;
-        Module1::Slot7Moved = 0;
-        Module1::GameActive = 0;
-    }
+inline Game newGame(int puzzle) {
+    Game game;
+    game.start(puzzle);
+    return game;
+}
 
-    static Board newGame(std::int16_t puzzle) {
-        Module1::PuzzleNumber = puzzle;
-        Board board;
-        InitNewGame(board);
-        return board;
-    }
+// A game of `puzzle` under way on a hand-made board.
+inline Game gameShowing(const Numbers &numbers, int puzzle = 2) {
+    Game game = newGame(puzzle);
+    game.board = boardOf(numbers);
+    return game;
+}
 
-    // A hand-made board with every slot shown.
-    static Board boardShowing(const Sources &sources) {
-        Board board;
-        for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-            board.put(slot, sources[static_cast<std::size_t>(slot - 1)]);
-            board.show(slot);
-        }
-        return board;
-    }
+inline void play(Game &game, const std::vector<int> &clicks) {
+    for (int click : clicks)
+        game.move(click);
+}
 
-    static void play(Board &board, const std::vector<std::int16_t> &clicks) {
-        for (std::int16_t click : clicks)
-            MovePiece(board, click);
-    }
+inline void PrintTo(const Result &result, std::ostream *out) {
+    *out << (result.verdict == Verdict::WellDone ? "WELL DONE" : "GOOD TRY") << " / picture "
+         << static_cast<int>(result.picture) + 1;
+}
 
-    static Sources sourcesOf(const Board &board) {
-        Sources sources{};
-        for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-            sources[static_cast<std::size_t>(slot - 1)] = board.source(slot);
-        }
-        return sources;
-    }
+// The results the rules hand out.
+inline constexpr Result kWellDoneIn17{Verdict::WellDone, ResultPicture::InJust17Moves};
+inline constexpr Result kWellDoneIn23{Verdict::WellDone, ResultPicture::InJust23Moves};
+inline constexpr Result kFewerMoves{Verdict::GoodTry, ResultPicture::FewerMoves};
+inline constexpr Result kEmperorWoken{Verdict::GoodTry, ResultPicture::EmperorWoken};
 
-    static Shown shownOf(const Board &board) {
-        Shown shown{};
-        for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-            shown[static_cast<std::size_t>(slot - 1)] = board.isShown(slot);
-        }
-        return shown;
-    }
-};
+} // namespace plumaro

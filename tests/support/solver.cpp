@@ -1,75 +1,36 @@
-// Breadth-first solver over boards reached through MovePiece, for the test programs.
+// Breadth-first solver over games played by the move rule, for the test programs.
 #include "solver.h"
 
+#include <cstdint>
 #include <unordered_map>
 
-#include "board.h"
-#include "module1.h"
-#include "puzzle.h"
+#include "game.h"
 
 namespace solver {
 namespace {
 
-// MovePiece and InitNewGame work on Module1, so the search puts it back the way it found it.
-class SavedModule1 {
-public:
-    SavedModule1()
-        : puzzleNumber_(Module1::PuzzleNumber), helpMode_(Module1::HelpMode), moveCount_(Module1::MoveCount),
-          slot7Moved_(Module1::Slot7Moved), gameActive_(Module1::GameActive) {}
-    SavedModule1(const SavedModule1 &) = delete;
-    SavedModule1 &operator=(const SavedModule1 &) = delete;
-    ~SavedModule1() {
-        Module1::PuzzleNumber = puzzleNumber_;
-        Module1::HelpMode = helpMode_;
-        Module1::MoveCount = moveCount_;
-        Module1::Slot7Moved = slot7Moved_;
-        Module1::GameActive = gameActive_;
-    }
+using plumaro::Game;
 
-private:
-    std::int16_t puzzleNumber_, helpMode_, moveCount_, slot7Moved_, gameActive_;
-};
-
-// A search state: four bits of picture per slot, and one bit for "a piece has left slot 7".
+// A search state: four bits of picture per slot, and one bit for "a bird has left slot 7".
 using Key = std::uint64_t;
-constexpr Key kSlot7MovedBit = Key{1} << (4 * Board::kSlotCount);
+constexpr Key kSlot7MovedBit = Key{1} << (4 * plumaro::kSlotCount);
 
-Key keyOf(const Board &board, bool slot7Moved) {
-    Key key = slot7Moved ? kSlot7MovedBit : 0;
-    for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-        key |= static_cast<Key>(board.source(slot)) << (4 * (slot - 1));
-    }
+Key keyOf(const Game &game, bool withSlot7) {
+    Key key = withSlot7 && game.slot7Moved ? kSlot7MovedBit : 0;
+    for (std::size_t at = 0; at < game.board.size(); ++at)
+        key |= static_cast<Key>(game.board[at]) << (4 * at);
     return key;
 }
 
-Board boardOf(Key key) {
-    Board board;
-    for (std::size_t i = 0; i < board.content.size(); ++i) {
-        board.content[i] = static_cast<std::int8_t>((key >> (4 * i)) & 0xF);
-    }
-    return board;
-}
-
-Board startingBoard(std::int16_t puzzle) {
-    Module1::PuzzleNumber = puzzle;
-    Board board;
-    InitNewGame(board);
-    return board;
-}
-
-// Plays one click from a state; the slot-7 flag after it, or nothing if the piece did not move.
-std::optional<bool> play(Board &board, bool slot7Moved, std::int16_t click) {
-    Module1::MoveCount = 0;
-    Module1::Slot7Moved = slot7Moved ? Module1::kTrue : Module1::kFalse;
-    MovePiece(board, click);
-    if (Module1::MoveCount == 0)
-        return std::nullopt;
-    return Module1::Slot7Moved != 0;
+void restore(Game &game, Key key) {
+    game.slot7Moved = (key & kSlot7MovedBit) != 0;
+    for (std::size_t at = 0; at < game.board.size(); ++at)
+        game.board[at] = static_cast<plumaro::Picture>((key >> (4 * at)) & 0xF);
 }
 
 struct Step {
     Key from;
-    std::int16_t click;
+    int click;
 };
 
 Clicks clicksTo(Key key, Key start, const std::unordered_map<Key, Step> &steps) {
@@ -81,35 +42,35 @@ Clicks clicksTo(Key key, Key start, const std::unordered_map<Key, Step> &steps) 
 
 } // namespace
 
-std::optional<Clicks> shortestSolution(std::int16_t puzzle, Slot7 slot7) {
-    const SavedModule1 saved;
-    const auto solved = [&](const Board &board, bool slot7Moved) {
-        return goalReached(board, puzzle) && (slot7 != Slot7::Moves || slot7Moved);
+std::optional<Clicks> shortestSolution(int puzzle, Slot7 slot7) {
+    const auto solved = [&](const Game &game) {
+        return plumaro::goalReached(game.board, puzzle) && (slot7 != Slot7::Moves || game.slot7Moved);
     };
+    // Where the flag cannot matter, leaving it out halves the boards to search.
+    const bool withSlot7 = slot7 != Slot7::Free;
 
-    const Board start = startingBoard(puzzle);
-    if (solved(start, false))
+    Game start;
+    start.start(puzzle);
+    start.slot7Moved = false;
+    if (solved(start))
         return Clicks{};
-    const Key startKey = keyOf(start, false);
+    const Key startKey = keyOf(start, withSlot7);
     std::unordered_map<Key, Step> steps;
     steps.reserve(800'000);
     steps.emplace(startKey, Step{startKey, 0});
     std::vector<Key> queue{startKey};
 
     for (std::size_t next = 0; next < queue.size(); ++next) {
-        const Key key = queue[next];
-        const Board board = boardOf(key);
-        const bool slot7Moved = (key & kSlot7MovedBit) != 0;
-        for (std::int16_t click = 1; click <= Board::kSlotCount; ++click) {
-            Board after = board;
-            const std::optional<bool> movedAfter = play(after, slot7Moved, click);
-            if (!movedAfter || (slot7 == Slot7::Stays && *movedAfter))
+        Game game = start;
+        restore(game, queue[next]);
+        for (int click = 1; click <= plumaro::kSlotCount; ++click) {
+            Game after = game;
+            if (!after.move(click) || (slot7 == Slot7::Stays && after.slot7Moved))
                 continue;
-            // Where the flag cannot matter, leaving it out halves the boards to search.
-            const Key afterKey = keyOf(after, slot7 != Slot7::Free && *movedAfter);
-            if (!steps.emplace(afterKey, Step{key, click}).second)
+            const Key afterKey = keyOf(after, withSlot7);
+            if (!steps.emplace(afterKey, Step{queue[next], click}).second)
                 continue;
-            if (solved(after, *movedAfter))
+            if (solved(after))
                 return clicksTo(afterKey, startKey, steps);
             queue.push_back(afterKey);
         }
@@ -117,22 +78,16 @@ std::optional<Clicks> shortestSolution(std::int16_t puzzle, Slot7 slot7) {
     return std::nullopt;
 }
 
-std::optional<Clicks> withDetour(std::int16_t puzzle, const Clicks &clicks, Slot7 slot7) {
-    const SavedModule1 saved;
-    const Board start = startingBoard(puzzle);
-    std::int16_t emptySlot = 0;
-    for (std::int16_t slot = 1; slot <= Board::kSlotCount; ++slot) {
-        if (start.isEmpty(slot))
-            emptySlot = slot;
-    }
-
-    for (std::int16_t out = 1; out <= Board::kSlotCount; ++out) {
+std::optional<Clicks> withDetour(int puzzle, const Clicks &clicks, Slot7 slot7) {
+    Game start;
+    start.start(puzzle);
+    for (int out = 1; out <= plumaro::kSlotCount; ++out) {
         if ((slot7 == Slot7::Stays && out == 7) || (slot7 == Slot7::Moves && out != 7))
             continue;
-        Board board = start;
-        if (!play(board, false, out))
+        Game game = start;
+        if (!game.move(out))
             continue;
-        Clicks longer{out, emptySlot};
+        Clicks longer{out, start.emptySlot()};
         longer.insert(longer.end(), clicks.begin(), clicks.end());
         return longer;
     }
