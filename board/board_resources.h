@@ -28,7 +28,7 @@
 #define IDC_SLOT8 2018
 #define IDC_SLOT9 2019
 
-// Pictures: the background, the title, and the sources 1..9 (9 the empty slot)
+// Pictures: the background, the title, the birds and the empty slot
 #define IDR_BOARD_BACKGROUND 3001
 #define IDR_TITLE 3002
 #define IDR_BIRD1 3011
@@ -44,10 +44,10 @@
 #ifndef RC_INVOKED
 #include <array>
 
-// Slot i (1..9) is the control kSlotIds[i - 1], and source picture k (1..9)
-// is the resource kSourcePictureIds[k - 1].
+// Slot i (1..9) is the control kSlotIds[i - 1], and the picture Bird1..Bird8,
+// Empty is the resource kPictureIds[0..8].
 inline constexpr std::array<int, 9> kSlotIds{IDC_SLOT1, IDC_SLOT2, IDC_SLOT3, IDC_SLOT4, IDC_SLOT5,
                                              IDC_SLOT6, IDC_SLOT7, IDC_SLOT8, IDC_SLOT9};
-inline constexpr std::array<int, 9> kSourcePictureIds{IDR_BIRD1, IDR_BIRD2, IDR_BIRD3, IDR_BIRD4, IDR_BIRD5,
-                                                      IDR_BIRD6, IDR_BIRD7, IDR_BIRD8, IDR_EMPTY};
+inline constexpr std::array<int, 9> kPictureIds{IDR_BIRD1, IDR_BIRD2, IDR_BIRD3, IDR_BIRD4, IDR_BIRD5,
+                                                IDR_BIRD6, IDR_BIRD7, IDR_BIRD8, IDR_EMPTY};
 #endif

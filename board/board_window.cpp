@@ -1,5 +1,5 @@
-// The board window: its load and activation steps, painting, the click
-// gesture on the slots and the menu commands.
+// The board window: its start-up and activation, painting, the click
+// gesture on the slots, the keys and the menu commands.
 #include "board_window.h"
 
 #include <oleacc.h>
@@ -9,18 +9,16 @@
 #include <utility>
 
 #include "accessible.h"
-#include "arrow_slide.h"
 #include "board_geometry.h"
 #include "board_resources.h"
 #include "controls.h"
 #include "display_check.h"
 #include "help_window.h"
 #include "messages.h"
-#include "module1.h"
 #include "pictures.h"
 #include "program_folder.h"
-#include "puzzle.h"
 #include "result_window.h"
+#include "runtime_files.h"
 #include "shared_resources.h"
 #include "spoken_texts.h"
 #include "subclass.h"
@@ -42,13 +40,11 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr WPARAM kReadBoardKey = 'B';
 constexpr WPARAM kReadCountKey = 'C';
 
-constexpr AccessibleDescription kSlotDescription{ROLE_SYSTEM_PUSHBUTTON, 0, false, IDS_PRESS};
-constexpr AccessibleDescription kMovesDescription{ROLE_SYSTEM_STATICTEXT, IDS_MOVES_NAME, true, 0};
-
-LRESULT CALLBACK lbl_movesProc(HWND moves, UINT message, WPARAM wParam, LPARAM lParam) {
+// The counter reads as "Moves" with the count as its value.
+LRESULT CALLBACK counterProc(HWND counter, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT)
-        return answerGetObject(moves, wParam, lParam, kMovesDescription);
-    return callBaseProcedure(moves, message, wParam, lParam);
+        return answerGetObject(counter, wParam, lParam, {ROLE_SYSTEM_STATICTEXT, loadText(IDS_MOVES_NAME), true, 0});
+    return callBaseProcedure(counter, message, wParam, lParam);
 }
 
 BoardWindow *boardOf(HWND window) { return reinterpret_cast<BoardWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
@@ -85,11 +81,11 @@ HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
         return nullptr;
     }
     BoardWindow *board = boardOf(window);
-    if (!board->Form_Load(exitCode)) {
+    if (!board->startUp(exitCode)) {
         DestroyWindow(window); // after the reason was shown: it ends no message loop
         return nullptr;
     }
-    board->loaded_ = true;
+    board->started_ = true;
     return window;
 }
 
@@ -112,10 +108,10 @@ LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wPara
 LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return createControls() ? 0 : -1;
+        return onCreate() ? 0 : -1;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE)
-            Form_Activate();
+            onActivate();
         break;
     case WM_ERASEBKGND:
         return 1; // the background picture covers the whole client area
@@ -123,7 +119,7 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         paint();
         return 0;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == lbl_moves) {
+        if (reinterpret_cast<HWND>(lParam) == counter_) {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -135,7 +131,7 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onCommand(LOWORD(wParam));
         return 0;
     case WM_KEYDOWN:
-        Form_KeyDown(wParam);
+        onKeyDown(wParam);
         return 0;
     case WM_GETOBJECT:
         return answerWindowGetObject(window_, wParam, lParam, spoken_);
@@ -143,33 +139,32 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // Only the game's window ends the program. Windows also sends this
         // when WM_CREATE fails (Wine does not); a quit posted then would
         // close the message box that says so before anyone saw it.
-        if (loaded_)
+        if (started_)
             PostQuitMessage(0);
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// The window's definition: its pictures and controls as they stand before
-// the load step places them.
-bool BoardWindow::createControls() {
+// The window's pictures and slots, before start-up places them.
+bool BoardWindow::onCreate() {
     background_ = loadPicture(instance_, IDR_BOARD_BACKGROUND);
-    img_splash = loadPicture(instance_, IDR_TITLE);
-    for (int k = 1; k <= Board::kSlotCount; ++k) {
-        img_source[k - 1] = loadPicture(instance_, kSourcePictureIds[k - 1]);
-        if (!img_source[k - 1])
+    title_ = loadPicture(instance_, IDR_TITLE);
+    for (std::size_t at = 0; at < pictures_.size(); ++at) {
+        pictures_[at] = loadPicture(instance_, kPictureIds[at]);
+        if (!pictures_[at])
             return false;
     }
-    if (!background_ || !img_splash)
+    if (!background_ || !title_)
         return false;
 
     hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
 
-    for (int i = 1; i <= Board::kSlotCount; ++i) {
-        img_bird[i - 1] =
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        slots_[slot - 1] =
             CreateWindowExW(0, kSlotClassName, loadText(IDS_SLOT_NO_PICTURE).c_str(), WS_CHILD, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSlotIds[i - 1])), instance_, nullptr);
-        if (!img_bird[i - 1])
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSlotIds[slot - 1])), instance_, nullptr);
+        if (!slots_[slot - 1])
             return false;
     }
     return true;
@@ -180,29 +175,28 @@ bool BoardWindow::createControls() {
 // common controls library, which would slow every start by a fifth and cost
 // over a megabyte of memory before the player has chosen a puzzle.
 bool BoardWindow::createCounter() {
-    if (lbl_moves)
+    if (counter_)
         return true;
-    lbl_moves = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
-                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
-    if (!lbl_moves)
+    counter_ = CreateWindowExW(0, L"STATIC", L"0", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, 0, 0,
+                               window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
+    if (!counter_)
         return false;
-    subclassControl(lbl_moves, lbl_movesProc);
+    subclassControl(counter_, counterProc);
 
     // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
     const Resolution resolution = resolutionOf(window_);
-    placeControl(lbl_moves, {kCounterLeft, kCounterTop}, {kCounterWidthInTwips, kCounterHeightInTwips}, resolution);
-    movesFont_ = createBoldSansSerif(975, resolution);
-    SendMessageW(lbl_moves, WM_SETFONT, reinterpret_cast<WPARAM>(movesFont_.get()), FALSE);
+    placeControl(counter_, {kCounterLeft, kCounterTop}, {kCounterWidthInTwips, kCounterHeightInTwips}, resolution);
+    counterFont_ = createBoldSansSerif(975, resolution);
+    SendMessageW(counter_, WM_SETFONT, reinterpret_cast<WPARAM>(counterFont_.get()), FALSE);
     return true;
 }
 
-bool BoardWindow::Form_Load(int &exitCode) {
+bool BoardWindow::startUp(int &exitCode) {
     applyPlacement(window_, placementFor(window_, kClientWidth, kClientHeight, true));
     ensureClientSize(window_, kClientWidth, kClientHeight);
 
-    splashShown_ = true;
-    for (int i = 1; i <= Board::kSlotCount; ++i) {
-        SetWindowPos(img_bird[i - 1], nullptr, slotLeft(i), slotTop(i), kSlotSize, kSlotSize,
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        SetWindowPos(slots_[slot - 1], nullptr, slotLeft(slot), slotTop(slot), kSlotSize, kSlotSize,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     }
 
@@ -215,9 +209,6 @@ bool BoardWindow::Form_Load(int &exitCode) {
     }
     setWindowIcons(window_, icons_);
 
-    Module1::GameActive = Module1::kFalse;
-    FirstActivation = Module1::kTrue;
-
     if (isLargeFontsSetting(resolutionOf(window_).x)) {
         showProgramMessage(nullptr, IDS_LARGE_FONTS);
         exitCode = 0;
@@ -226,28 +217,29 @@ bool BoardWindow::Form_Load(int &exitCode) {
     return true;
 }
 
-void BoardWindow::Form_Activate() {
-    if (FirstActivation == Module1::kTrue) {
-        sound_.play(programFolder() + L"\\SOUND\\G0034.WAV");
-    }
-    FirstActivation = Module1::kFalse;
+// The first activation greets the player with the start-up sound; no later
+// one does.
+void BoardWindow::onActivate() {
+    if (firstActivation_)
+        sound_.play(programFolder() + L"\\" + runtime_files::kStartupSound.name);
+    firstActivation_ = false;
 }
 
 void BoardWindow::paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
     drawBitmap(dc, background_.get(), 0, 0);
-    if (splashShown_)
-        drawBitmap(dc, img_splash.get(), kSplashLeft, kSplashTop);
+    if (titleShown_)
+        drawBitmap(dc, title_.get(), kSplashLeft, kSplashTop);
     EndPaint(window_, &paint);
 }
 
 void BoardWindow::paintSlot(HWND slot, int index) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(slot, &paint);
-    const int source = board_.source(index);
-    if (source != 0) {
-        drawBitmap(dc, img_source[source - 1].get(), 0, 0);
+    const Picture picture = game_.at(index);
+    if (picture != Picture::None) {
+        drawBitmap(dc, pictures_[static_cast<std::size_t>(picture) - 1].get(), 0, 0);
     } else {
         RECT all{0, 0, kSlotSize, kSlotSize};
         FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
@@ -272,7 +264,7 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
         // window disables the board, the system's own handling applies.
         if (LOWORD(lParam) != HTCLIENT)
             break;
-        SetCursor(showsBird(index) ? hand_ : LoadCursorW(nullptr, IDC_ARROW));
+        SetCursor(game_.showsBird(index) ? hand_ : LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_ERASEBKGND:
         return 1;
@@ -280,41 +272,37 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
         paintSlot(slot, index);
         return 0;
     case WM_LBUTTONDOWN:
-        img_bird_MouseDown(index);
+        onSlotPressed(index);
         return 0;
     case WM_MOUSEMOVE:
-        img_bird_MouseMove(index, point);
+        onPointerMoved(index, point);
         return 0;
     case WM_LBUTTONUP:
-        img_bird_MouseUp(index, point);
+        onSlotReleased(index, point);
         return 0;
     case WM_CAPTURECHANGED:
         pressedSlot_ = 0;
         return 0;
     case BM_CLICK:
-        img_bird_Click(index);
+        clickSlot(index);
         return 0;
     case WM_GETOBJECT:
-        return answerGetObject(slot, wParam, lParam, kSlotDescription);
+        // A button named for the picture it shows, which a press clicks.
+        return answerGetObject(slot, wParam, lParam, {ROLE_SYSTEM_PUSHBUTTON, {}, false, IDS_PRESS});
     }
     return DefWindowProcW(slot, message, wParam, lParam);
 }
 
-bool BoardWindow::showsBird(int index) const {
-    const int source = board_.source(index);
-    return source != 0 && source != Board::kEmptySource;
-}
-
 // A move is one click that begins and ends on the same bird without the
 // pointer leaving it in between.
-void BoardWindow::img_bird_MouseDown(int index) {
-    if (!showsBird(index))
+void BoardWindow::onSlotPressed(int index) {
+    if (!game_.showsBird(index))
         return;
-    SetCapture(img_bird[index - 1]);
+    SetCapture(slots_[index - 1]);
     pressedSlot_ = index;
 }
 
-void BoardWindow::img_bird_MouseMove(int index, POINT point) {
+void BoardWindow::onPointerMoved(int index, POINT point) {
     if (pressedSlot_ != index)
         return;
     RECT inside{0, 0, kSlotSize, kSlotSize};
@@ -322,41 +310,38 @@ void BoardWindow::img_bird_MouseMove(int index, POINT point) {
         ReleaseCapture(); // left the bird: the click no longer counts
 }
 
-void BoardWindow::img_bird_MouseUp(int index, POINT point) {
+void BoardWindow::onSlotReleased(int index, POINT point) {
     if (pressedSlot_ != index)
         return;
     ReleaseCapture();
     RECT inside{0, 0, kSlotSize, kSlotSize};
     if (PtInRect(&inside, point))
-        img_bird_DragDrop(index);
+        onSlotClicked(index);
 }
 
-void BoardWindow::img_bird_DragDrop(int index) {
-    if (!Module1::GameActive) {
-        say(noGameText());
+void BoardWindow::onSlotClicked(int index) {
+    if (!game_.underWay) {
+        say(noGameText(game_));
         return;
     }
-    if (board_.isEmpty(index))
-        return;
-    const Board before = board_;
-    MovePiece(board_, static_cast<std::int16_t>(index));
-    showBoard();
+    const Game before = game_;
+    game_.move(index);
+    showGame();
     sayMove(before, index);
-    GameWin();
+    showResultIfSolved();
 }
 
-void BoardWindow::img_bird_Click(int index) {
-    // The mouse cannot reach a hidden slot, nor any slot while a modal window
-    // has disabled the board.
-    if (!IsWindowEnabled(window_) || !board_.isShown(index) || !showsBird(index))
-        return;
-    img_bird_DragDrop(index);
+void BoardWindow::clickSlot(int index) {
+    // The mouse can reach only a bird, and none while a modal window has
+    // disabled the board.
+    if (IsWindowEnabled(window_) && game_.showsBird(index))
+        onSlotClicked(index);
 }
 
 // An arrow slides the bird on the far side of the empty slot towards it, on
 // the main block or the keypad (which sends VK_NUMPADn while Num Lock is
 // on). Each press and each repeat of a held key makes at most one move.
-void BoardWindow::Form_KeyDown(WPARAM key) {
+void BoardWindow::onKeyDown(WPARAM key) {
     Arrow arrow;
     switch (key) {
     case VK_LEFT:
@@ -376,51 +361,52 @@ void BoardWindow::Form_KeyDown(WPARAM key) {
         arrow = Arrow::Down;
         break;
     case kReadBoardKey:
-        say(boardText(board_));
+        say(boardText(game_));
         return;
     case kReadCountKey:
-        say(countText());
+        say(countText(game_));
         return;
     default:
         return;
     }
-    if (!Module1::GameActive)
-        say(noGameText());
-    else if (const int slot = slotSlidingToward(board_, arrow))
-        img_bird_Click(slot);
+    if (!game_.underWay)
+        say(noGameText(game_));
+    else if (const int slot = game_.slotSlidingToward(arrow))
+        clickSlot(slot);
     else
         say(noBirdText(arrow));
 }
 
-void BoardWindow::GameWin() {
-    const auto verdict = verdictFor(board_);
-    if (!verdict)
+void BoardWindow::showResultIfSolved() {
+    const auto result = game_.result();
+    if (!result)
         return;
-    showResultWindow(window_, instance_, *verdict, icons_);
-    EndGame();
-    say(boardDescription()); // back on the board: where the game stands
+    showResultWindow(window_, instance_, *result, icons_);
+    game_.end();
+    say(boardDescription(game_)); // back on the board: where the game stands
 }
 
-void BoardWindow::startGame() {
-    if (splashShown_) {
-        splashShown_ = false;
-        const SIZE size = bitmapSize(img_splash.get());
-        const RECT splash{kSplashLeft, kSplashTop, kSplashLeft + size.cx, kSplashTop + size.cy};
-        InvalidateRect(window_, &splash, FALSE);
+void BoardWindow::startGame(int puzzle) {
+    if (titleShown_) {
+        titleShown_ = false;
+        const SIZE size = bitmapSize(title_.get());
+        const RECT title{kSplashLeft, kSplashTop, kSplashLeft + size.cx, kSplashTop + size.cy};
+        InvalidateRect(window_, &title, FALSE);
     }
     createCounter(); // should Windows refuse it, the game plays on uncounted
-    InitNewGame(board_);
-    showBoard();
-    say(startText(board_));
+    game_.start(puzzle);
+    showGame();
+    say(startText(game_));
 }
 
-// Touches only the slots that change (a move changes two): each window call
-// is a round trip to the window server under Wine.
-void BoardWindow::showBoard() {
-    for (int i = 1; i <= Board::kSlotCount; ++i) {
-        HWND slot = img_bird[i - 1];
+// Touches only what changes (a move changes two slots and the counter): each
+// window call is a round trip to the window server under Wine. A slot shows
+// only while it has a picture: puzzle 1's bottom row stays hidden.
+void BoardWindow::showGame() {
+    for (int index = 1; index <= kSlotCount; ++index) {
+        HWND slot = slots_[index - 1];
         // A slot's name says which picture it shows.
-        const std::wstring name = slotName(board_, i);
+        const std::wstring name = slotName(game_, index);
         wchar_t shown[16] = {};
         GetWindowTextW(slot, shown, 16);
         if (name != shown) {
@@ -428,74 +414,55 @@ void BoardWindow::showBoard() {
             InvalidateRect(slot, nullptr, FALSE);
             tellNameChanged(slot);
         }
-        const bool visible = (GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) != 0;
-        if (board_.isShown(i) != visible)
-            ShowWindow(slot, board_.isShown(i) ? SW_SHOWNA : SW_HIDE);
+        const bool wanted = game_.at(index) != Picture::None;
+        if (wanted != ((GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) != 0))
+            ShowWindow(slot, wanted ? SW_SHOWNA : SW_HIDE);
     }
-    const std::wstring count(board_.counterText.begin(), board_.counterText.end());
+    const std::wstring count = std::to_wstring(game_.moves);
     wchar_t counted[16] = {};
-    GetWindowTextW(lbl_moves, counted, 16);
+    GetWindowTextW(counter_, counted, 16);
     if (count != counted) {
-        SetWindowTextW(lbl_moves, count.c_str());
-        tellValueChanged(lbl_moves);
+        SetWindowTextW(counter_, count.c_str());
+        tellValueChanged(counter_);
     }
-    ShowWindow(lbl_moves, board_.counterShown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(counter_, SW_SHOWNA);
 }
 
 void BoardWindow::say(std::wstring text) {
-    spoken_->description = boardDescription();
+    spoken_->description = boardDescription(game_);
     announce(window_, *spoken_, std::move(text));
 }
 
-void BoardWindow::sayMove(const Board &before, int index) {
-    if (!board_.isEmpty(index)) {
-        say(cannotMoveText(board_, index));
-        return;
-    }
-    for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-        if (before.isEmpty(slot))
-            say(movedText(board_, index, slot));
-    }
+void BoardWindow::sayMove(const Game &before, int index) {
+    if (game_.board == before.board)
+        say(cannotMoveText(game_, index));
+    else
+        say(movedText(game_, index, before.emptySlot()));
 }
 
 void BoardWindow::onCommand(int id) {
     switch (id) {
     case IDM_PUZZLE1:
-        mnu_puz_Click(1);
+        startGame(1);
         break;
     case IDM_PUZZLE2:
-        mnu_puz_Click(2);
+        startGame(2);
         break;
     case IDM_PUZZLE3:
-        mnu_puz_Click(3);
+        startGame(3);
         break;
     case IDM_EXIT:
-        mnu_exit_Click();
+        DestroyWindow(window_);
         break;
     case IDM_RULES:
-        mnu_rules_Click();
+        showHelp(HelpPage::Rules);
         break;
     case IDM_ABOUT:
-        mnu_about_Click();
+        showHelp(HelpPage::About);
         break;
     }
 }
 
-void BoardWindow::mnu_puz_Click(std::int16_t puzzle) {
-    Module1::PuzzleNumber = puzzle;
-    startGame();
-}
-
-void BoardWindow::mnu_rules_Click() {
-    Module1::HelpMode = 0;
-    showHelpWindow(window_, instance_);
-}
-
-void BoardWindow::mnu_about_Click() {
-    Module1::HelpMode = 1;
-    showHelpWindow(window_, instance_);
-}
-
-void BoardWindow::mnu_exit_Click() { DestroyWindow(window_); }
+void BoardWindow::showHelp(HelpPage page) { showHelpWindow(window_, instance_, page); }
 
 } // namespace plumaro

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "accessible.h"
-#include "board.h"
+#include "game.h"
 #include "handles.h"
+#include "help_window.h"
 #include "startup_sound.h"
 #include "window_icon.h"
 
@@ -25,9 +25,9 @@ public:
     // Windows refused them.
     static bool registerClasses(HINSTANCE instance);
 
-    // Creates the hidden window and runs its load step. Returns nullptr when
+    // Creates the hidden window and runs its start-up. Returns nullptr when
     // start-up ends the program instead, with the exit code it ends with
-    // (the reason has been shown to the user, also when the window itself
+    // (the reason has been shown to the player, also when the window itself
     // could not be created).
     static HWND create(HINSTANCE instance, int &exitCode);
 
@@ -39,65 +39,63 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool createControls();
+    bool onCreate();
     bool createCounter();
-    bool Form_Load(int &exitCode);
-    void Form_Activate();
+    // Sizes and centres the window, places the slots, gives it its icon and
+    // checks the display; false, with the exit code, when the program ends.
+    bool startUp(int &exitCode);
+    void onActivate();
     void paint();
     void paintSlot(HWND slot, int index);
     void onCommand(int id);
+    void onKeyDown(WPARAM key);
 
-    // The click gesture on slot `index` (1..9).
-    bool showsBird(int index) const;
-    void img_bird_MouseDown(int index);
-    void img_bird_MouseMove(int index, POINT point);
-    void img_bird_MouseUp(int index, POINT point);
-    void img_bird_DragDrop(int index);
+    // The click gesture on slot `index` (1..9): a press and a release on
+    // the same bird, the pointer never leaving it in between.
+    void onSlotPressed(int index);
+    void onPointerMoved(int index, POINT point);
+    void onSlotReleased(int index, POINT point);
+    void onSlotClicked(int index);
     // A click made without the mouse, by an arrow key or an automation
     // client: moves exactly what a click on the slot would.
-    void img_bird_Click(int index);
-    void Form_KeyDown(WPARAM key);
+    void clickSlot(int index);
 
-    void mnu_puz_Click(std::int16_t puzzle);
-    void mnu_rules_Click();
-    void mnu_about_Click();
-    void mnu_exit_Click();
-
-    // A new game of Module1::PuzzleNumber on the screen: the title goes, the
-    // counter appears and InitNewGame lays the board out.
-    void startGame();
-    // Judges the board after a click; a verdict is shown in the result
-    // window, and once that has closed the game is over.
-    void GameWin();
-    // Makes the controls show the board's data.
-    void showBoard();
+    // A new game of the puzzle on the screen: the title goes, the counter
+    // appears and the puzzle is laid out.
+    void startGame(int puzzle);
+    // After a move: a result is shown in the result window, and once that
+    // has closed the game is over.
+    void showResultIfSolved();
+    void showHelp(HelpPage page);
+    // Makes the slots and the counter show the game.
+    void showGame();
 
     // What a player who cannot see the board hears: say() speaks a text
     // through the window's accessible object, and sayMove() what a press on
-    // slot `index` did to the board that was `before`.
+    // slot `index` did to the game that was `before`.
     void say(std::wstring text);
-    void sayMove(const Board &before, int index);
+    void sayMove(const Game &before, int index);
 
     HWND window_;
     HINSTANCE instance_;
 
-    std::array<HWND, Board::kSlotCount> img_bird{};
-    HWND lbl_moves = nullptr;
+    std::array<HWND, kSlotCount> slots_{};
+    HWND counter_ = nullptr; // made with the first game
 
     UniqueBitmap background_;
-    UniqueBitmap img_splash;
-    bool splashShown_ = true;
-    std::array<UniqueBitmap, Board::kSlotCount> img_source; // 1..8 the birds, 9 the empty picture
+    UniqueBitmap title_;
+    bool titleShown_ = true;
+    std::array<UniqueBitmap, kSlotCount> pictures_; // Bird1..Bird8, then Empty
     HCURSOR hand_ = nullptr;
-    UniqueFont movesFont_;
+    UniqueFont counterFont_;
     WindowIcons icons_;
     StartupSound sound_;
 
-    Board board_;
+    Game game_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
-    std::int16_t FirstActivation = 0;
-    bool loaded_ = false; // the load step has run to its end: closing ends the program
-    int pressedSlot_ = 0; // the slot a click began on, while the button is down
+    bool firstActivation_ = true;
+    bool started_ = false; // start-up has run to its end: closing ends the program
+    int pressedSlot_ = 0;  // the slot a click began on, while the button is down
 };
 
 } // namespace plumaro

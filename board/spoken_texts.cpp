@@ -1,8 +1,6 @@
 // The spoken texts: moves, refusals, the board read row by row and the count.
 #include "spoken_texts.h"
 
-#include "module1.h"
-#include "puzzle.h"
 #include "texts.h"
 
 namespace plumaro {
@@ -22,30 +20,28 @@ UINT way(int from, int to) {
     return to < from ? IDS_WAY_UP : IDS_WAY_DOWN;
 }
 
-std::wstring countSoFar() {
-    return formatText(IDS_GAME_SO_FAR, {number(Module1::PuzzleNumber), movesText(Module1::MoveCount),
-                                        number(parOf(Module1::PuzzleNumber))});
+std::wstring countSoFar(const Game &game) {
+    return formatText(IDS_GAME_SO_FAR, {number(game.puzzle), movesText(game.moves), number(parOf(game.puzzle))});
 }
 
 std::wstring gameOverText() { return formatText(IDS_GAME_OVER, {loadText(IDS_CHOOSE_PUZZLE)}); }
 
 } // namespace
 
-std::wstring slotName(const Board &board, int slot) {
-    const int source = board.source(slot);
-    if (source == Board::kEmptySource)
+std::wstring slotName(const Game &game, int slot) {
+    if (game.isEmpty(slot))
         return loadText(IDS_SLOT_EMPTY);
-    if (source == 0)
+    if (!game.showsBird(slot))
         return loadText(IDS_SLOT_NO_PICTURE);
-    return formatText(IDS_SLOT_BIRD, {number(source)});
+    return formatText(IDS_SLOT_BIRD, {number(birdNumber(game.at(slot)))});
 }
 
-std::wstring movedText(const Board &board, int from, int to) {
-    return formatText(IDS_MOVED, {slotName(board, to), loadText(way(from, to)), movesText(Module1::MoveCount)});
+std::wstring movedText(const Game &game, int from, int to) {
+    return formatText(IDS_MOVED, {slotName(game, to), loadText(way(from, to)), movesText(game.moves)});
 }
 
-std::wstring cannotMoveText(const Board &board, int slot) {
-    return formatText(IDS_NOT_BESIDE_EMPTY, {slotName(board, slot)});
+std::wstring cannotMoveText(const Game &game, int slot) {
+    return formatText(IDS_NOT_BESIDE_EMPTY, {slotName(game, slot)});
 }
 
 std::wstring noBirdText(Arrow arrow) {
@@ -62,26 +58,24 @@ std::wstring noBirdText(Arrow arrow) {
     return loadText(IDS_NO_BIRD_ABOVE);
 }
 
-std::wstring noGameText() { return Module1::PuzzleNumber == 0 ? loadText(IDS_CHOOSE_PUZZLE) : gameOverText(); }
+std::wstring noGameText(const Game &game) { return game.puzzle == 0 ? loadText(IDS_CHOOSE_PUZZLE) : gameOverText(); }
 
-std::wstring startText(const Board &board) {
-    std::wstring text = formatText(IDS_GAME_STARTED, {number(Module1::PuzzleNumber), movesText(Module1::MoveCount)});
-    for (int slot = 1; slot <= Board::kSlotCount; ++slot) {
-        if (board.isEmpty(slot))
-            text += L" " + formatText(IDS_EMPTY_AT, {number((slot - 1) / 3 + 1), number((slot - 1) % 3 + 1)});
-    }
+std::wstring startText(const Game &game) {
+    std::wstring text = formatText(IDS_GAME_STARTED, {number(game.puzzle), movesText(game.moves)});
+    if (const int slot = game.emptySlot())
+        text += L" " + formatText(IDS_EMPTY_AT, {number((slot - 1) / 3 + 1), number((slot - 1) % 3 + 1)});
     return text;
 }
 
-std::wstring boardText(const Board &board) {
+std::wstring boardText(const Game &game) {
     std::wstring text;
     for (int row = 0; row < 3; ++row) {
         std::wstring slots;
         for (int slot = 3 * row + 1; slot <= 3 * row + 3; ++slot) {
-            if (!board.isShown(slot))
-                continue;
+            if (game.at(slot) == Picture::None)
+                continue; // a slot the player does not see
             slots += slots.empty() ? L"" : L", ";
-            slots += board.isEmpty(slot) ? loadText(IDS_ROW_EMPTY) : number(board.source(slot));
+            slots += game.isEmpty(slot) ? loadText(IDS_ROW_EMPTY) : number(birdNumber(game.at(slot)));
         }
         if (!slots.empty())
             text += (text.empty() ? L"" : L" ") + formatText(IDS_ROW, {number(row + 1), slots});
@@ -89,18 +83,18 @@ std::wstring boardText(const Board &board) {
     return text.empty() ? loadText(IDS_CHOOSE_PUZZLE) : text;
 }
 
-std::wstring countText() {
-    if (Module1::PuzzleNumber == 0)
+std::wstring countText(const Game &game) {
+    if (game.puzzle == 0)
         return loadText(IDS_CHOOSE_PUZZLE);
-    return formatText(IDS_COUNT_AND_PAR, {movesText(Module1::MoveCount), number(parOf(Module1::PuzzleNumber))});
+    return formatText(IDS_COUNT_AND_PAR, {movesText(game.moves), number(parOf(game.puzzle))});
 }
 
-std::wstring boardDescription() {
-    if (Module1::PuzzleNumber == 0)
+std::wstring boardDescription(const Game &game) {
+    if (game.puzzle == 0)
         return formatText(IDS_BEFORE_FIRST_GAME, {loadText(IDS_CHOOSE_PUZZLE)});
-    if (!Module1::GameActive)
-        return countSoFar() + L" " + gameOverText() + L".";
-    return countSoFar() + L" " + loadText(IDS_KEYS);
+    if (!game.underWay)
+        return countSoFar(game) + L" " + gameOverText() + L".";
+    return countSoFar(game) + L" " + loadText(IDS_KEYS);
 }
 
 } // namespace plumaro

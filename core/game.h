@@ -110,4 +110,8 @@ bool goalReached(const Board &board, int puzzle);
 // The par of `puzzle`; 0 for a number that names no puzzle.
 int parOf(int puzzle);
 
+// The par a result picture's lettering names (17 for InJust17Moves); 0 for a
+// picture that names none.
+int parNamedBy(ResultPicture picture);
+
 } // namespace plumaro

@@ -20,6 +20,13 @@ int parOf(int puzzle) {
     return wanted ? wanted->par : 0;
 }
 
+int parNamedBy(ResultPicture picture) {
+    for (int puzzle = 1; puzzle <= kPuzzleCount; ++puzzle)
+        if (puzzleNumbered(puzzle)->inPar == picture)
+            return parOf(puzzle);
+    return 0;
+}
+
 std::optional<Result> Game::result() const {
     const Puzzle *played = puzzleNumbered(puzzle);
     if (!played || !goalReached(board, puzzle) || moves < played->par)

@@ -41,7 +41,7 @@ std::wstring decoded(UINT codePage, DWORD flags, const char *bytes, int length) 
 
 } // namespace
 
-std::wstring ReadTextFile(const std::wstring &path) {
+std::wstring readHelpText(const std::wstring &path) {
     try {
         std::vector<BYTE> file;
         const DWORD error = readFileBytes(path, kLargestText, file);

@@ -16,6 +16,6 @@ namespace plumaro {
 // file that does not exist is created empty. A file that can be neither
 // read nor created (locked by another program, a folder without write
 // access, a folder of that name) reads as an empty text.
-std::wstring ReadTextFile(const std::wstring &path);
+std::wstring readHelpText(const std::wstring &path);
 
 } // namespace plumaro

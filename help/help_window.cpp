@@ -1,24 +1,26 @@
 // The help window: the rules or the about text beside a picture, three
-// buttons, and in the about state the link to the maker's web site.
+// buttons, and on the about page the link to the maker's web site.
 #include "help_window.h"
 
 #include <oleacc.h>
 #include <shellapi.h>
 
-#include <cstdint>
 #include <string>
 
 #include "accessible.h"
 #include "com_apartment.h"
 #include "controls.h"
+#include "dialog_box.h"
 #include "handles.h"
+#include "help_geometry.h"
 #include "help_resources.h"
 #include "help_text_file.h"
 #include "messages.h"
-#include "module1.h"
 #include "picture_control.h"
 #include "pictures.h"
 #include "program_folder.h"
+#include "release_facts.h"
+#include "runtime_files.h"
 #include "shared_resources.h"
 #include "subclass.h"
 #include "system_library.h"
@@ -29,63 +31,16 @@ namespace plumaro {
 
 namespace {
 
-constexpr int kClientWidth = 440;
-constexpr int kClientHeight = 280;
-// The controls reach x 435 (the logo) and y 300 (the text box).
-constexpr SIZE kLeastClient{435, 300};
+using namespace help_geometry;
 
-constexpr wchar_t kRulesFile[] = L"default.txt";
-constexpr wchar_t kAboutFile[] = L"tavi.txt";
-constexpr wchar_t kSiteAddress[] = L"https://plumaro.example/";
+// A fixed tool window: a small caption with a close box, no resizing, not
+// in the taskbar.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-
-// Indices of the btn_help buttons.
-constexpr std::int16_t kRulesButton = 0;
-constexpr std::int16_t kOkButton = 4;
-constexpr std::int16_t kAboutButton = 5;
-
-// The control of the button with an index, and the index of a control: -1
-// for one that is no button of the array.
-int buttonId(std::int16_t index) {
-    switch (index) {
-    case kRulesButton:
-        return IDC_HELP_RULES;
-    case kOkButton:
-        return IDC_HELP_OK;
-    case kAboutButton:
-        return IDC_HELP_ABOUT;
-    }
-    return 0;
-}
-std::int16_t buttonIndex(int id) {
-    switch (id) {
-    case IDC_HELP_RULES:
-        return kRulesButton;
-    case IDC_HELP_OK:
-        return kOkButton;
-    case IDC_HELP_ABOUT:
-        return kAboutButton;
-    }
-    return -1;
-}
-
-constexpr ControlPlacement kRulesPicturePlacement{308, 10, 107, 170};
-constexpr ControlPlacement kLogoPlacement{295, 58, 140, 102};
-
-// The text box, the buttons and the link keep their sizes in twips: 281 x
-// 292, 127 x 23 and 93 x 18 pixels at 96 dpi.
-constexpr POINT kTextPosition{5, 8};
-constexpr SIZE kTextSizeInTwips{4215, 4380};
-constexpr POINT kRulesButtonPosition{300, 214};
-constexpr POINT kAboutButtonPosition{300, 243};
-constexpr POINT kOkButtonPosition{300, 270};
-constexpr SIZE kButtonSizeInTwips{1905, 345};
-constexpr POINT kLinkPosition{315, 162};
-constexpr SIZE kLinkSizeInTwips{1395, 270};
+constexpr wchar_t kSiteAddress[] = L"" PLUMARO_WEB_ADDRESS;
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
-
-constexpr AccessibleDescription kLinkDescription{ROLE_SYSTEM_LINK, 0, false, IDS_JUMP};
 
 // Tells the window that the link was clicked, as the label does for the mouse.
 void notifyLinkClicked(HWND link) {
@@ -95,7 +50,7 @@ void notifyLinkClicked(HWND link) {
 
 // The link label made usable without the mouse: Tab reaches it, it shows the
 // focus, and Enter, Space or an automation client's press act as a click.
-LRESULT CALLBACK lbl_urlProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE: {
         // Enter must reach the link rather than press the default button;
@@ -134,48 +89,47 @@ LRESULT CALLBACK lbl_urlProc(HWND link, UINT message, WPARAM wParam, LPARAM lPar
         return painted;
     }
     case WM_GETOBJECT:
-        return answerGetObject(link, wParam, lParam, kLinkDescription);
+        return answerGetObject(link, wParam, lParam, {ROLE_SYSTEM_LINK, {}, false, IDS_JUMP});
     }
     return callBaseProcedure(link, message, wParam, lParam);
 }
 
 class HelpWindow {
 public:
-    explicit HelpWindow(HINSTANCE instance) : instance_(instance) {}
+    HelpWindow(HINSTANCE instance, HelpPage page) : instance_(instance), page_(page) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Replaces the whole text of the text box with the content of the help
-    // text file `file` (a bare file name) in the program's folder.
-    void DisplayHelp(const std::wstring &file);
-
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    bool Form_Load();
-    void placeWindow();
+    bool onCreate();
+    bool createControls();
+    void placeControls();
     bool becomesOwnActiveWindow(HWND previous) const;
-    void Form_Activate();
-    void btn_help_Click(std::int16_t index);
-    void lbl_url_Click();
+    void onActivate();
+    void onCommand(int id, int notification);
+    void openLink();
     void close();
 
-    // The two display states.
-    void showRules();
-    void showAbout();
-
-    HWND btn_help(std::int16_t index) const { return GetDlgItem(dialog_, buttonId(index)); }
+    // The two pages: the text file, then its picture (and the link).
+    void showPage(HelpPage page);
+    void showTextFile(const wchar_t *name);
 
     HWND dialog_ = nullptr;
     HINSTANCE instance_;
-    HWND txt_help = nullptr;
-    HWND img_help = nullptr;
-    HWND img_logo = nullptr;
-    HWND lbl_url = nullptr;
+    HelpPage page_; // the page each activation shows
+    HWND text_ = nullptr;
+    HWND okButton_ = nullptr;
+    HWND aboutButton_ = nullptr;
+    HWND rulesButton_ = nullptr;
+    HWND rulesPictureControl_ = nullptr;
+    HWND logoControl_ = nullptr;
+    HWND link_ = nullptr;
     PictureControl rulesPicture_;
-    PictureControl logoPicture_;
+    PictureControl logo_;
     UniqueFont linkFont_;
     HCURSOR hand_ = nullptr;
-    bool shown_ = false;   // the activation step has run since the window was created
+    bool shown_ = false;   // the window has been activated since it was made
     bool closing_ = false; // ended; the dialog manager destroys it once its loop runs again
     bool opening_ = false; // the shell is opening the link
 };
@@ -192,18 +146,17 @@ INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam
 INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        if (!Form_Load())
+        if (!onCreate())
             EndDialog(dialog_, -1);
-        return FALSE; // the activation step gives the focus to "OK"
-    case WM_ACTIVATE: {
+        return FALSE; // the activation gives the focus to "OK"
+    case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE || !becomesOwnActiveWindow(reinterpret_cast<HWND>(lParam)))
             return FALSE; // the dialog manager puts the focus back where it was
-        Form_Activate();
+        onActivate();
         shown_ = true;
         return TRUE;
-    }
     case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == lbl_url && LOWORD(lParam) == HTCLIENT) {
+        if (reinterpret_cast<HWND>(wParam) == link_ && LOWORD(lParam) == HTCLIENT) {
             SetCursor(hand_);
             SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
             return TRUE;
@@ -212,12 +165,12 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(wParam);
         const HWND control = reinterpret_cast<HWND>(lParam);
-        if (control == lbl_url) {
+        if (control == link_) {
             SetTextColor(dc, kLinkColour);
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
         }
-        if (control == txt_help) {
+        if (control == text_) {
             // Read-only, but a page to read rather than a greyed-out box.
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -225,56 +178,29 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return FALSE;
     }
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        if (id == IDOK || id == IDCANCEL) {
-            close(); // Esc and the close box
-        } else if (id == IDC_URL) {
-            // Only a link the user can see and reach may open.
-            if (HIWORD(wParam) == STN_CLICKED && IsWindowVisible(lbl_url) && IsWindowEnabled(dialog_))
-                lbl_url_Click();
-        } else if (buttonIndex(id) >= 0 && HIWORD(wParam) == BN_CLICKED) {
-            btn_help_Click(buttonIndex(id));
-        }
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
-    }
     case WM_DESTROY:
         rulesPicture_.takeBack();
-        logoPicture_.takeBack();
+        logo_.takeBack();
         return FALSE;
     }
     return FALSE;
 }
 
-bool HelpWindow::Form_Load() {
-    txt_help = GetDlgItem(dialog_, IDC_HELP_TEXT);
-    img_help = GetDlgItem(dialog_, IDC_HELP_PICTURE);
-    img_logo = GetDlgItem(dialog_, IDC_LOGO);
-    lbl_url = GetDlgItem(dialog_, IDC_URL);
-    subclassControl(lbl_url, lbl_urlProc);
-
-    placeWindow();
-
-    // No limit but the file's length.
-    SendMessageW(txt_help, EM_SETLIMITTEXT, 0, 0);
-
-    if (!rulesPicture_.show(img_help, loadPicture(instance_, IDB_RULES)) ||
-        !logoPicture_.show(img_logo, loadPicture(instance_, IDB_LOGO)))
+// Makes the controls, and sizes, places and titles the window; false if a
+// control or a picture compiled into the program cannot be made.
+bool HelpWindow::onCreate() {
+    SetWindowTextW(dialog_, loadText(IDS_HELP_CAPTION).c_str());
+    if (!createControls())
         return false;
-
-    // A picture control takes the size of its picture: size it afterwards.
-    const Resolution resolution = resolutionOf(dialog_);
-    placeControl(img_help, kRulesPicturePlacement);
-    placeControl(btn_help(kRulesButton), kRulesButtonPosition, kButtonSizeInTwips, resolution);
-    placeControl(btn_help(kOkButton), kOkButtonPosition, kButtonSizeInTwips, resolution);
-    placeControl(btn_help(kAboutButton), kAboutButtonPosition, kButtonSizeInTwips, resolution);
-    placeControl(txt_help, kTextPosition, kTextSizeInTwips, resolution);
-    placeControl(img_logo, kLogoPlacement);
-    placeControl(lbl_url, kLinkPosition, kLinkSizeInTwips, resolution);
-
-    // Bold, underlined MS Sans Serif of 8.25 points.
-    linkFont_ = createBoldSansSerif(825, resolution, {.underline = true});
-    SendMessageW(lbl_url, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
+    applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, true));
+    // The sizing allows for a standard caption and a menu bar; this tool
+    // window has a small caption and no menu bar, so what it leaves for the
+    // client area depends on the system's metrics.
+    ensureClientSize(dialog_, kLeastClientWidth, kLeastClientHeight);
+    placeControls();
 
     hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
     if (!hand_)
@@ -282,14 +208,48 @@ bool HelpWindow::Form_Load() {
     return true;
 }
 
-// Sizes the window for its client area and centres it on the screen.
-void HelpWindow::placeWindow() {
-    applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, true));
+// The controls in the order the Tab key visits them: the text, "OK",
+// "About", "Rules", and the link while the about page shows it.
+bool HelpWindow::createControls() {
+    text_ = addControl(dialog_, L"EDIT", L"", IDC_HELP_TEXT,
+                       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE);
+    okButton_ =
+        addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDC_HELP_OK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
+    aboutButton_ = addControl(dialog_, L"BUTTON", loadText(IDS_ABOUT), IDC_HELP_ABOUT, WS_VISIBLE | WS_TABSTOP);
+    rulesButton_ = addControl(dialog_, L"BUTTON", loadText(IDS_RULES), IDC_HELP_RULES, WS_VISIBLE | WS_TABSTOP);
+    // The pictures in a sunken frame, as the dialog manager frames a bordered control.
+    rulesPictureControl_ =
+        addControl(dialog_, L"STATIC", L"", IDC_RULES_PICTURE, WS_VISIBLE | SS_BITMAP, WS_EX_CLIENTEDGE);
+    logoControl_ = addControl(dialog_, L"STATIC", L"", IDC_LOGO, SS_BITMAP, WS_EX_CLIENTEDGE);
+    link_ = addControl(dialog_, L"STATIC", L"" PLUMARO_WEB_HOST, IDC_LINK,
+                       WS_VISIBLE | WS_TABSTOP | SS_CENTER | SS_NOPREFIX | SS_NOTIFY);
+    if (!text_ || !okButton_ || !aboutButton_ || !rulesButton_ || !link_ ||
+        !rulesPicture_.show(rulesPictureControl_, loadPicture(instance_, IDB_RULES)) ||
+        !logo_.show(logoControl_, loadPicture(instance_, IDB_LOGO)))
+        return false;
+    SendMessageW(dialog_, DM_SETDEFID, IDC_HELP_OK, 0);
+    subclassControl(link_, linkProc);
+    // No limit but the file's length.
+    SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
+    return true;
+}
 
-    // The sizing allows for a standard caption and a menu bar; this tool
-    // window has a small caption and no menu bar, so what it leaves for the
-    // client area depends on the system's metrics.
-    ensureClientSize(dialog_, kLeastClient.cx, kLeastClient.cy);
+// A picture control takes the size of its picture: the pictures are placed
+// after they are shown.
+void HelpWindow::placeControls() {
+    const Resolution resolution = resolutionOf(dialog_);
+    const SIZE button{kButtonWidthInTwips, kButtonHeightInTwips};
+    placeControl(rulesPictureControl_, {kRulesPictureLeft, kRulesPictureTop, kRulesPictureWidth, kRulesPictureHeight});
+    placeControl(rulesButton_, {kButtonLeft, kRulesButtonTop}, button, resolution);
+    placeControl(okButton_, {kButtonLeft, kOkButtonTop}, button, resolution);
+    placeControl(aboutButton_, {kButtonLeft, kAboutButtonTop}, button, resolution);
+    placeControl(text_, {kTextLeft, kTextTop}, {kTextWidthInTwips, kTextHeightInTwips}, resolution);
+    placeControl(logoControl_, {kLogoLeft, kLogoTop, kLogoWidth, kLogoHeight});
+    placeControl(link_, {kLinkLeft, kLinkTop}, {kLinkWidthInTwips, kLinkHeightInTwips}, resolution);
+
+    // Bold, underlined MS Sans Serif of 8.25 points.
+    linkFont_ = createBoldSansSerif(825, resolution, {.underline = true});
+    SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
 }
 
 // Whether an activation makes this window the program's own active window:
@@ -305,32 +265,36 @@ bool HelpWindow::becomesOwnActiveWindow(HWND previous) const {
     return GetWindow(previous, GW_OWNER) != dialog_;
 }
 
-// Runs each time the window becomes the program's own active window: every
-// showing starts from the state the Help menu chose, with the file read
-// afresh.
-void HelpWindow::Form_Activate() {
-    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(btn_help(kOkButton)), TRUE);
-    switch (Module1::HelpMode) {
-    case 0:
-        showRules();
-        break;
-    case 1:
-        showAbout();
-        break;
-    }
+// Each time the window becomes the program's own active window, it starts
+// from the page it was opened on, with the file read afresh.
+void HelpWindow::onActivate() {
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(okButton_), TRUE);
+    showPage(page_);
 }
 
-// The buttons switch the state without changing Module1::HelpMode.
-void HelpWindow::btn_help_Click(std::int16_t index) {
-    switch (index) {
-    case kRulesButton:
-        showRules();
-        break;
-    case kAboutButton:
-        showAbout();
-        break;
-    case kOkButton:
+// The buttons turn the page without changing the page the window was opened on.
+void HelpWindow::onCommand(int id, int notification) {
+    switch (id) {
+    case IDOK:     // Enter
+    case IDCANCEL: // Esc and the close box
         close();
+        break;
+    case IDC_HELP_OK:
+        if (notification == BN_CLICKED)
+            close();
+        break;
+    case IDC_HELP_RULES:
+        if (notification == BN_CLICKED)
+            showPage(HelpPage::Rules);
+        break;
+    case IDC_HELP_ABOUT:
+        if (notification == BN_CLICKED)
+            showPage(HelpPage::About);
+        break;
+    case IDC_LINK:
+        // Only a link the player can see and reach may open.
+        if (notification == STN_CLICKED && IsWindowVisible(link_) && IsWindowEnabled(dialog_))
+            openLink();
         break;
     }
 }
@@ -341,27 +305,21 @@ void HelpWindow::close() {
 }
 
 // The text is loaded before the pictures change.
-void HelpWindow::showRules() {
-    DisplayHelp(kRulesFile);
-    setShown(img_help, true);
-    setShown(img_logo, false);
-    setShown(lbl_url, false);
+void HelpWindow::showPage(HelpPage page) {
+    const bool about = page == HelpPage::About;
+    showTextFile(about ? runtime_files::kAbout.name : runtime_files::kRules.name);
+    setShown(rulesPictureControl_, !about);
+    setShown(logoControl_, about);
+    setShown(link_, about);
 }
 
-void HelpWindow::showAbout() {
-    DisplayHelp(kAboutFile);
-    setShown(img_help, false);
-    setShown(img_logo, true);
-    setShown(lbl_url, true);
+void HelpWindow::showTextFile(const wchar_t *name) {
+    const std::wstring text = readHelpText(programFolder() + L"\\" + name);
+    SetWindowTextW(text_, text.c_str());
 }
 
-void HelpWindow::DisplayHelp(const std::wstring &file) {
-    const std::wstring text = ReadTextFile(programFolder() + L"\\" + file);
-    SetWindowTextW(txt_help, text.c_str());
-}
-
-// Only the about state shows the link, so only there can it be clicked.
-void HelpWindow::lbl_url_Click() {
+// Only the about page shows the link, so only there can it be clicked.
+void HelpWindow::openLink() {
     // The shell may run messages while it opens the address (COM and DDE
     // wait that way): a second click meanwhile is the same click.
     if (opening_)
@@ -370,25 +328,32 @@ void HelpWindow::lbl_url_Click() {
     // The shell and COM are found only now: nothing else needs them, and
     // loading them would slow every start of the program. The shell may hand
     // the address to a COM handler.
-    const auto openWithShell = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    const auto openWithShell = systemFunction<decltype(&ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
     useComOnThisThread();
-    const auto result =
-        openWithShell
-            ? reinterpret_cast<INT_PTR>(openWithShell(dialog_, L"open", kSiteAddress, L"", L"", SW_SHOWNORMAL))
-            : 0;
+    // Without the shell's own error box or its "How do you want to open
+    // this?" chooser: when the site cannot be opened, the player sees one
+    // message, the game's.
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;
+    request.hwnd = dialog_;
+    request.lpVerb = L"open";
+    request.lpFile = kSiteAddress;
+    request.nShow = SW_SHOWNORMAL;
+    const bool opened = openWithShell && openWithShell(&request);
     opening_ = false;
     // Meanwhile the player may have closed the window (it stays, hidden,
     // until this returns), or its owner may have gone and taken it along.
-    if (result <= 32 && IsWindow(dialog_))
+    if (!opened && IsWindow(dialog_))
         showProgramMessage(closing_ ? GetWindow(dialog_, GW_OWNER) : dialog_, IDS_LINK_FAILED);
 }
 
 } // namespace
 
-void showHelpWindow(HWND owner, HINSTANCE instance) {
-    HelpWindow window(instance);
-    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HELP), owner, HelpWindow::dialogProc,
-                        reinterpret_cast<LPARAM>(&window)) == -1)
+void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page) {
+    HelpWindow window(instance, page);
+    if (showDialogBox(owner, instance, kStyle, kExStyle, HelpWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) ==
+        -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);
 }
 

@@ -5,9 +5,13 @@
 
 namespace plumaro {
 
-// Loads a fresh help window, modal over owner, in the state that
-// Module1::HelpMode names (0 the rules, 1 about the game), and returns when
-// the user has closed it.
-void showHelpWindow(HWND owner, HINSTANCE instance);
+// The two pages of the help window.
+enum class HelpPage { Rules, About };
+
+// Shows a fresh help window, modal over owner, on the page, and returns when
+// the player has closed it. The window's buttons turn to the other page;
+// each time the window becomes the program's active window again, it shows
+// this page afresh.
+void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page);
 
 } // namespace plumaro

@@ -2,8 +2,10 @@
 ; Start-menu shortcut, an entry in the list of installed apps and an
 ; uninstaller that takes all of it away again. makensis is given:
 ;   VERSION      the game's version, x.y.z
+;   PRODUCT_NAME, PUBLISHER  the release's facts
 ;   PROGRAM      the built plumaro.exe
 ;   RUNTIME_DIR  the folder of its run-time files (help texts, SOUND)
+;   WINDOW_ICON  the window icon's path in that folder
 ;   RUNTIME_FILES  a script with the macros InstallRuntimeFiles and
 ;                  RemoveRuntimeFiles, made from packaging/runtime-files.txt
 ;   OUT_FILE     the installer to write
@@ -28,15 +30,14 @@ SetDateSave off
     !finalize '"${SIGN_FILE}" "%1"' = 0
 !endif
 
-!define APP_NAME "Plumaro Puzzles"
-!define PUBLISHER "Plumaro"
+!define APP_NAME "${PRODUCT_NAME}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_NAME}"
 !define SHORTCUT "$SMPROGRAMS\${APP_NAME}.lnk"
 
 Name "${APP_NAME}"
 OutFile "${OUT_FILE}"
-Icon "${RUNTIME_DIR}\SOUND\birdicon.ico"
-UninstallIcon "${RUNTIME_DIR}\SOUND\birdicon.ico"
+Icon "${RUNTIME_DIR}\${WINDOW_ICON}"
+UninstallIcon "${RUNTIME_DIR}\${WINDOW_ICON}"
 InstallDir "$LOCALAPPDATA\Programs\${APP_NAME}"
 ; An upgrade goes where the game already is.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"

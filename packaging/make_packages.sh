@@ -2,13 +2,14 @@
 # Makes the two release packages of the game in OUT_DIR: the portable zip and
 # the installer, each holding plumaro.exe and the files listed in
 # runtime-files.txt (the zip also the player's README.txt).
-#   make_packages.sh [--sign] OUT_DIR VERSION RELEASE_DATE PROGRAM README MAKENSIS PYTHON
+#   make_packages.sh [--sign] OUT_DIR FACTS PROGRAM README MAKENSIS PYTHON
+# FACTS is the build's release-facts.sh: the names, version and date, and
+# the folder of the run-time files.
 # With --sign, plumaro.exe, the uninstaller and the installer are signed as
 # sign_file.sh says. Either both packages are made or neither: on a failure
 # it says why, exits non-zero and leaves no package in OUT_DIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-runtime=$(cd "$here/../assets/runtime" && pwd)
 
 sign=
 if [ "${1:-}" = --sign ]; then
@@ -19,21 +20,27 @@ if [ "${1:-}" = --sign ]; then
         [ -z "${!variable:-}" ] || export "$variable=$(realpath -m -- "${!variable}")"
     done
 fi
-if [ $# -ne 7 ]; then
-    sed -n '2,8s/^# \{0,1\}//p' "$0" >&2
+if [ $# -ne 6 ]; then
+    sed -n '2,10s/^# \{0,1\}//p' "$0" >&2
     exit 2
 fi
-out=$1 version=$2 date=$3 program=$4 readme=$5 makensis=$6 python=$7
+out=$1 facts=$2 program=$3 readme=$4 makensis=$5 python=$6
+# shellcheck source=/dev/null
+. "$facts"
+# The signing script names the game and its site in the signature.
+export PLUMARO_PRODUCT_NAME PLUMARO_WEB_ADDRESS
+runtime=$PLUMARO_RUNTIME_DIR
 mkdir -p "$out"
 out=$(cd "$out" && pwd) # makensis works in its script's folder
-name=Plumaro-Puzzles-$version
+name=$PLUMARO_PACKAGE_NAME
 zip=$out/$name-win64.zip
 setup=$out/$name-setup.exe
 rm -f "$zip" "$setup"
 work=$(mktemp -d "$out/.making.XXXXXX")
 trap 'status=$?; rm -rf "$work"; [ $status -eq 0 ] || rm -f "$zip" "$setup"' EXIT
 
-mapfile -t files < <(grep -v -e '^#' -e '^$' "$here/runtime-files.txt")
+# The second word of each line of the list: the path.
+mapfile -t files < <(sed -n 's/^[^#][^ ]* //p' "$here/runtime-files.txt")
 
 cp "$program" "$work/plumaro.exe"
 [ -z "$sign" ] || "$sign" "$work/plumaro.exe"
@@ -42,7 +49,7 @@ pairs=("plumaro.exe=$work/plumaro.exe" "README.txt=$readme")
 for file in "${files[@]}"; do
     pairs+=("$file=$runtime/$file")
 done
-"$python" "$here/make_zip.py" "$work/zip" "$name" "$date" "${pairs[@]}"
+"$python" "$here/make_zip.py" "$work/zip" "$name" "$PLUMARO_RELEASE_DATE" "${pairs[@]}"
 
 # The installer's two macros, from the same list: files by name, folders
 # deepest first.
@@ -66,7 +73,9 @@ done | sort -u)
     echo '!macroend'
 } >"$work/runtime-files.nsh"
 
-"$makensis" -V2 -DVERSION="$version" -DPROGRAM="$work/plumaro.exe" -DRUNTIME_DIR="$runtime" \
+window_icon=$(sed -n 's/^windowIcon //p' "$here/runtime-files.txt")
+"$makensis" -V2 -DVERSION="$PLUMARO_VERSION" -DPRODUCT_NAME="$PLUMARO_PRODUCT_NAME" -DPUBLISHER="$PLUMARO_PUBLISHER" \
+    -DPROGRAM="$work/plumaro.exe" -DRUNTIME_DIR="$runtime" -DWINDOW_ICON="${window_icon//\//\\}" \
     -DRUNTIME_FILES="$work/runtime-files.nsh" ${sign:+"-DSIGN_FILE=$sign"} -DOUT_FILE="$work/setup" \
     "$here/installer.nsi"
 

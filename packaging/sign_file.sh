@@ -5,6 +5,8 @@
 #   PLUMARO_SIGN_PFX            the PKCS#12 file with the certificate and key
 #   PLUMARO_SIGN_PASSWORD_FILE  a file holding its password (optional)
 #   PLUMARO_SIGN_TIMESTAMP_URL  an RFC 3161 timestamp server (optional)
+# and names the game and its site as the build's release-facts.sh does:
+#   PLUMARO_PRODUCT_NAME, PLUMARO_WEB_ADDRESS
 #
 #   sign_file.sh FILE
 # On any failure it says why, leaves FILE as it was and exits non-zero.
@@ -21,7 +23,7 @@ pfx=${PLUMARO_SIGN_PFX:-}
 [ -f "$pfx" ] && [ -r "$pfx" ] || fail "cannot read the certificate file '$pfx'"
 command -v osslsigncode >/dev/null || fail "osslsigncode is not installed (Debian package osslsigncode)"
 
-options=(-pkcs12 "$pfx" -h sha256 -n "Plumaro Puzzles" -i "https://plumaro.example/")
+options=(-pkcs12 "$pfx" -h sha256 -n "${PLUMARO_PRODUCT_NAME:?}" -i "${PLUMARO_WEB_ADDRESS:?}")
 if [ -n "${PLUMARO_SIGN_PASSWORD_FILE:-}" ]; then
     [ -f "$PLUMARO_SIGN_PASSWORD_FILE" ] && [ -r "$PLUMARO_SIGN_PASSWORD_FILE" ] ||
         fail "cannot read the password file '$PLUMARO_SIGN_PASSWORD_FILE'"

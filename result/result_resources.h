@@ -3,10 +3,10 @@
 
 // Controls
 #define IDC_MESSAGE 2101
-#define IDC_IMAGE1 2111
-#define IDC_IMAGE2 2112
-#define IDC_IMAGE3 2113
-#define IDC_IMAGE4 2114
+#define IDC_PICTURE_IN_JUST_17_MOVES 2111
+#define IDC_PICTURE_FEWER_MOVES 2112
+#define IDC_PICTURE_IN_JUST_23_MOVES 2113
+#define IDC_PICTURE_EMPEROR_WOKEN 2114
 
 // Pictures: the background and the four text pictures
 #define IDR_RESULT_BACKGROUND 3101
@@ -15,14 +15,10 @@
 #define IDR_RESULT3 3113
 #define IDR_RESULT4 3114
 
-// Dialogs
-#define IDD_RESULT 4001
-
 #ifndef RC_INVOKED
 #include <array>
 
-// Image1..Image4: picture i (1..4) is the control kImageIds[i - 1] showing
-// the resource kResultPictureIds[i - 1].
-inline constexpr std::array<int, 4> kImageIds{IDC_IMAGE1, IDC_IMAGE2, IDC_IMAGE3, IDC_IMAGE4};
-inline constexpr std::array<int, 4> kResultPictureIds{IDR_RESULT1, IDR_RESULT2, IDR_RESULT3, IDR_RESULT4};
+// The control of each result picture, in the order of ResultPicture.
+inline constexpr std::array<int, 4> kPictureControls{IDC_PICTURE_IN_JUST_17_MOVES, IDC_PICTURE_FEWER_MOVES,
+                                                     IDC_PICTURE_IN_JUST_23_MOVES, IDC_PICTURE_EMPEROR_WOKEN};
 #endif

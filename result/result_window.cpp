@@ -4,17 +4,18 @@
 
 #include <oleacc.h>
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
 
 #include "accessible.h"
 #include "controls.h"
+#include "dialog_box.h"
 #include "handles.h"
 #include "messages.h"
 #include "picture_control.h"
 #include "pictures.h"
+#include "result_geometry.h"
 #include "result_resources.h"
 #include "subclass.h"
 #include "texts.h"
@@ -25,56 +26,68 @@ namespace plumaro {
 
 namespace {
 
-constexpr int kClientWidth = 340;
-constexpr int kClientHeight = 204;
-constexpr COLORREF kMessageColour = RGB(192, 0, 0);
-constexpr SIZE kOkSizeInTwips{1275, 360};
+using namespace result_geometry;
 
-constexpr ControlPlacement kMessagePlacement{30, 96, 116, 19};
-constexpr std::array<ControlPlacement, 4> kImagePlacements{{
-    {203, 11, 117, 151},
-    {194, 17, 134, 135},
-    {203, 11, 117, 151},
-    {203, 11, 117, 151},
+// A fixed dialog frame: a caption with a close box, no resizing.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr COLORREF kMessageColour = RGB(192, 0, 0);
+
+// Each result picture, in the order of ResultPicture (and of
+// kPictureControls): its picture, where it lies and the words of its
+// lettering.
+struct PictureShown {
+    int picture;
+    ControlPlacement placement;
+    UINT words;
+};
+constexpr ControlPlacement kRightOfTheSign{kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight};
+constexpr std::array<PictureShown, 4> kPictures{{
+    {IDR_RESULT1, kRightOfTheSign, IDS_WORDS_IN_PAR},
+    {IDR_RESULT2, {kFewerMovesLeft, kFewerMovesTop, kFewerMovesWidth, kFewerMovesHeight}, IDS_WORDS_FEWER_MOVES},
+    {IDR_RESULT3, kRightOfTheSign, IDS_WORDS_IN_PAR},
+    {IDR_RESULT4, kRightOfTheSign, IDS_WORDS_EMPEROR_WOKEN},
 }};
-constexpr POINT kOkPosition{220, 167};
+
+const PictureShown &shownFor(ResultPicture picture) { return kPictures[static_cast<std::size_t>(picture)]; }
+
+std::wstring wordsOf(ResultPicture picture) {
+    return formatText(shownFor(picture).words, {std::to_wstring(parNamedBy(picture))});
+}
+
+UINT verdictText(Verdict verdict) { return verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY; }
 
 // Posted once the window shows, to speak the verdict and the picture's
 // words after readers have spoken the window itself.
 constexpr UINT kSayVerdict = WM_APP + 1;
 
-// The words of each text picture's lettering, Image1..Image4.
-constexpr std::array<UINT, 4> kPictureWords{IDS_RESULT_WORDS1, IDS_RESULT_WORDS2, IDS_RESULT_WORDS3, IDS_RESULT_WORDS4};
-
 // A text picture reads as the words of its lettering.
-LRESULT CALLBACK imageProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK pictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT) {
-        const auto picture = std::find(kImageIds.begin(), kImageIds.end(), GetDlgCtrlID(image)) - kImageIds.begin();
-        if (picture < static_cast<std::ptrdiff_t>(kPictureWords.size()))
-            return answerGetObject(image, wParam, lParam,
-                                   {ROLE_SYSTEM_GRAPHIC, kPictureWords[static_cast<std::size_t>(picture)], false, 0});
+        for (std::size_t at = 0; at < kPictureControls.size(); ++at)
+            if (kPictureControls[at] == GetDlgCtrlID(control))
+                return answerGetObject(control, wParam, lParam,
+                                       {ROLE_SYSTEM_GRAPHIC, wordsOf(static_cast<ResultPicture>(at)), false, 0});
     }
-    return callBaseProcedure(image, message, wParam, lParam);
+    return callBaseProcedure(control, message, wParam, lParam);
 }
 
 class ResultWindow {
 public:
-    ResultWindow(HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons)
-        : instance_(instance), verdict_(verdict), icons_(icons) {}
+    ResultWindow(HINSTANCE instance, const Result &result, const WindowIcons &icons)
+        : instance_(instance), result_(result), icons_(icons) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    bool Form_Load();
-    void showVerdict();
+    bool onCreate();
     void paintBackground(HDC dc);
 
     HWND dialog_ = nullptr;
     HINSTANCE instance_;
-    Verdict verdict_;
+    Result result_;
     UniqueBitmap background_;
-    std::array<PictureControl, 4> images_;
+    std::array<PictureControl, 4> pictures_;
     UniqueFont messageFont_;
     const WindowIcons &icons_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
@@ -92,12 +105,9 @@ INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wPar
 INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        if (!Form_Load()) {
+        if (!onCreate())
             EndDialog(dialog_, -1);
-            return FALSE;
-        }
-        showVerdict();
-        return TRUE; // focus to the OK button, the only control that takes it
+        return FALSE; // the focus is on OK, the only control that takes it
     case WM_ERASEBKGND:
         paintBackground(reinterpret_cast<HDC>(wParam));
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, 1);
@@ -122,56 +132,58 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     case kSayVerdict:
         announce(dialog_, *spoken_,
-                 formatText(IDS_VERDICT, {std::wstring(verdict_.message.begin(), verdict_.message.end()),
-                                          loadText(kPictureWords[static_cast<std::size_t>(verdict_.picture)])}));
+                 formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)}));
         return TRUE;
     case WM_GETOBJECT:
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
         return TRUE;
     case WM_DESTROY:
-        for (PictureControl &image : images_)
-            image.takeBack();
+        for (PictureControl &picture : pictures_)
+            picture.takeBack();
         return FALSE;
     }
     return FALSE;
 }
 
-// False if a picture compiled into the program cannot be loaded.
-bool ResultWindow::Form_Load() {
+// Makes the window's controls and places them and the window; false if a
+// control or a picture compiled into the program cannot be made.
+bool ResultWindow::onCreate() {
+    SetWindowTextW(dialog_, loadText(IDS_RESULT_CAPTION).c_str());
     applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, false));
     ensureClientSize(dialog_, kClientWidth, kClientHeight);
-
     const Resolution resolution = resolutionOf(dialog_);
-    HWND label = GetDlgItem(dialog_, IDC_MESSAGE);
-    placeControl(label, kMessagePlacement);
-    messageFont_ = createBoldSansSerif(975, resolution);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
 
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
-    if (!background_)
+    HWND message = addControl(dialog_, L"STATIC", loadText(verdictText(result_.verdict)), IDC_MESSAGE,
+                              WS_VISIBLE | SS_CENTER | SS_NOPREFIX);
+    if (!background_ || !message)
         return false;
-    for (int i = 0; i < 4; ++i) {
-        HWND image = GetDlgItem(dialog_, kImageIds[i]);
-        if (!images_[i].show(image, loadPicture(instance_, kResultPictureIds[i])))
+    placeControl(message, {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight});
+    messageFont_ = createBoldSansSerif(975, resolution);
+    SendMessageW(message, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
+
+    // Only the result's own picture shows.
+    for (std::size_t at = 0; at < kPictures.size(); ++at) {
+        const PictureShown &shown = kPictures[at];
+        const DWORD visible = static_cast<ResultPicture>(at) == result_.picture ? WS_VISIBLE : 0;
+        HWND control = addControl(dialog_, L"STATIC", L"", kPictureControls[at], visible | SS_BITMAP);
+        if (!control || !pictures_[at].show(control, loadPicture(instance_, shown.picture)))
             return false;
-        subclassControl(image, imageProc);
-        placeControl(image, kImagePlacements[i]);
+        subclassControl(control, pictureProc);
+        // A picture control takes the size of its picture: place it afterwards.
+        placeControl(control, shown.placement);
     }
 
-    // The OK button keeps its size in twips: 85 x 24 pixels at 96 dpi.
-    placeControl(GetDlgItem(dialog_, IDOK), kOkPosition, kOkSizeInTwips, resolution);
+    HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
+    if (!ok)
+        return false;
+    placeControl(ok, {kOkLeft, kOkTop}, {kOkWidthInTwips, kOkHeightInTwips}, resolution);
+    SendMessageW(dialog_, DM_SETDEFID, IDOK, 0);
+    SetFocus(ok);
 
     if (icons_)
         setWindowIcons(dialog_, icons_);
     return true;
-}
-
-void ResultWindow::showVerdict() {
-    for (int i = 0; i < 4; ++i)
-        ShowWindow(GetDlgItem(dialog_, kImageIds[i]), SW_HIDE);
-    const std::wstring message(verdict_.message.begin(), verdict_.message.end());
-    SetDlgItemTextW(dialog_, IDC_MESSAGE, message.c_str());
-    ShowWindow(GetDlgItem(dialog_, kImageIds[static_cast<std::size_t>(verdict_.picture)]), SW_SHOWNA);
 }
 
 void ResultWindow::paintBackground(HDC dc) {
@@ -183,14 +195,12 @@ void ResultWindow::paintBackground(HDC dc) {
 
 } // namespace
 
-void showResultWindow(HWND owner, HINSTANCE instance, const Verdict &verdict, const WindowIcons &icons) {
-    ResultWindow window(instance, verdict, icons);
-    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_RESULT), owner, ResultWindow::dialogProc,
-                        reinterpret_cast<LPARAM>(&window)) == -1) {
-        // The dialog or its pictures could not be loaded: the player still
+void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIcons &icons) {
+    ResultWindow window(instance, result, icons);
+    if (showDialogBox(owner, instance, kStyle, 0, ResultWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) == -1) {
+        // The window or its pictures could not be made: the player still
         // learns the verdict.
-        const std::wstring message(verdict.message.begin(), verdict.message.end());
-        showProgramMessage(owner, message);
+        showProgramMessage(owner, result.verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY);
     }
 }
 

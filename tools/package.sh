@@ -13,8 +13,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target packages -j "$(nproc)"
 
 build=$root/build/windows
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name=Plumaro-Puzzles-$version
+# shellcheck source=/dev/null
+. "$build/generated/release-facts.sh"
+name=$PLUMARO_PACKAGE_NAME
 cd "$build/packages"
 
 # What made the bytes: the same commit built with the same versions of these

@@ -124,7 +124,7 @@ public:
         return E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
-        return text(child, name, what_.name ? loadText(what_.name) : windowText());
+        return text(child, name, what_.name.empty() ? windowText() : what_.name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override {
         if (!what_.textIsValue)

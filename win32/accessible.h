@@ -10,10 +10,10 @@
 
 namespace plumaro {
 
-// How one control presents itself; texts are string table identifiers.
+// How one control presents itself.
 struct AccessibleDescription {
     long role = 0;            // ROLE_SYSTEM_...
-    UINT name = 0;            // IDS_...; 0: the control's own text
+    std::wstring name;        // empty: the control's own text
     bool textIsValue = false; // the control's text is its value
     UINT defaultAction = 0;   // IDS_...; 0: none; else BM_CLICK presses it
 };

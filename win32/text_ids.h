@@ -2,9 +2,14 @@
 // win32/texts.rc, in bands by where they appear.
 #pragma once
 
-// Captions
+// Captions, and the words on the buttons
 #define IDS_PROGRAM_TITLE 5001 // of the program's message boxes
-#define IDS_BOARD_CAPTION 5002
+#define IDS_BOARD_CAPTION 5002 // the product's name
+#define IDS_RESULT_CAPTION 5003
+#define IDS_HELP_CAPTION 5004
+#define IDS_OK 5011
+#define IDS_RULES 5012
+#define IDS_ABOUT 5013
 
 // Messages
 #define IDS_LARGE_FONTS 5101
@@ -51,10 +56,11 @@
 #define IDS_GAME_SO_FAR 5420   // %1 the puzzle, %2 the count, %3 the par
 #define IDS_KEYS 5421
 #define IDS_BEFORE_FIRST_GAME 5422 // %1 how to start one
-#define IDS_VERDICT 5423           // %1 the message, %2 the picture's words
+#define IDS_VERDICT 5423           // %1 the verdict, %2 the picture's words
 
-// The words of the result pictures' lettering
-#define IDS_RESULT_WORDS1 5501
-#define IDS_RESULT_WORDS2 5502
-#define IDS_RESULT_WORDS3 5503
-#define IDS_RESULT_WORDS4 5504
+// The verdicts, and the words of the result pictures' lettering
+#define IDS_WELL_DONE 5501
+#define IDS_GOOD_TRY 5502
+#define IDS_WORDS_IN_PAR 5511 // %1 the par the picture names
+#define IDS_WORDS_FEWER_MOVES 5512
+#define IDS_WORDS_EMPEROR_WOKEN 5513

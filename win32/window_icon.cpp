@@ -7,10 +7,11 @@
 
 #include "program_files.h"
 #include "program_folder.h"
+#include "runtime_files.h"
 
 namespace plumaro {
 
-std::wstring windowIconPath() { return programFolder() + L"\\SOUND\\birdicon.ico"; }
+std::wstring windowIconPath() { return programFolder() + L"\\" + runtime_files::kWindowIcon.name; }
 
 namespace {
 

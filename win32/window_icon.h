@@ -9,7 +9,7 @@
 
 namespace plumaro {
 
-// Where the window icon file lies: the SOUND folder beside the program.
+// Where the window icon file lies beside the program.
 std::wstring windowIconPath();
 
 struct WindowIcons {

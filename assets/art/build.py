@@ -4,6 +4,7 @@ import sys
 
 import formats
 import raster
+from geometry import MESSAGE
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PICTURES = os.path.join(ASSETS, "pictures")
@@ -85,7 +86,8 @@ def result():
     palette = result_palette()
     w, h, _, idx = picture(dialog.drawing(), "result", palette)
     # The program writes the verdict on the sign, so that strip must stay pure white.
-    require_plain("result.gif", w, idx, (28, 93, 148, 118), palette.index(raster.hexrgb(dialog.WHITE)))
+    x0, y0, x1, y1 = MESSAGE
+    require_plain("result.gif", w, idx, (x0 - 2, y0 - 3, x1 + 2, y1 + 3), palette.index(raster.hexrgb(dialog.WHITE)))
     write_gif_and_bitmap("result", w, h, palette, idx)
 
 

@@ -1,12 +1,14 @@
 # The result dialog's background: the sleeping Emperor on his throne, holding the blank sign the verdict is written on.
 from engrave import Drawing, between, catmull, poly_d, rect_d, smooth_d
+from geometry import MESSAGE, RESULT_CLIENT
 
 GROUND = "#f3eac6"
 INK = "#2a2017"
 WHITE = "#ffffff"
 
 AXIS = 88  # the Emperor sits square to the viewer, centred on this x
-SIGN = (22, 90, 154, 121)  # the program writes "WELL DONE" / "GOOD TRY" inside x 30-146, y 96-115
+# The blank sign around the place where the program writes "WELL DONE" or "GOOD TRY".
+SIGN = (MESSAGE[0] - 8, MESSAGE[1] - 6, MESSAGE[2] + 8, MESSAGE[3] + 6)
 
 
 def sym(half):
@@ -168,7 +170,7 @@ def sign(d):
 
 
 def drawing():
-    d = Drawing(340, 204, GROUND)
+    d = Drawing(RESULT_CLIENT[0], RESULT_CLIENT[1], GROUND)
     throne(d)
     lower_robe(d)
     sleeves(d)

@@ -1,16 +1,20 @@
 # The verdict texts shown beside the Emperor: centred serif lines with a small flourish between the two parts.
 import result
 from engrave import Drawing, poly_d
+from geometry import FEWER_MOVES_PICTURE, RESULT_PICTURE
+from pars import NAMED
 
 FAMILY = "C059"
 SIZE = 13
 LEADING = 16
 
 TEXTS = {
-    "result1": ((117, 151), ["You have", "accomplished", "your task in just", "17 moves."], ["The Emperor", "is pleased."]),
-    "result2": ((134, 135), ["You can accomplish", "your task in", "fewer moves."], ["Please try again"]),
-    "result3": ((117, 151), ["You have", "accomplished", "your task in just", "23 moves."], ["The Emperor", "is pleased."]),
-    "result4": ((117, 151), ["You have", "awakened", "the Emperor"], ["The Emperor", "is not pleased."]),
+    "result1": (RESULT_PICTURE, ["You have", "accomplished", "your task in just", "%d moves." % NAMED["InJust17Moves"]],
+                ["The Emperor", "is pleased."]),
+    "result2": (FEWER_MOVES_PICTURE, ["You can accomplish", "your task in", "fewer moves."], ["Please try again"]),
+    "result3": (RESULT_PICTURE, ["You have", "accomplished", "your task in just", "%d moves." % NAMED["InJust23Moves"]],
+                ["The Emperor", "is pleased."]),
+    "result4": (RESULT_PICTURE, ["You have", "awakened", "the Emperor"], ["The Emperor", "is not pleased."]),
 }
 
 

@@ -11,6 +11,7 @@
 #include "board_player.h"
 #include "board_resources.h"
 #include "help_resources.h"
+#include "release_facts.h"
 #include "result_resources.h"
 #include "solver.h"
 
@@ -78,7 +79,7 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     readAcross(control(player.board(), IDC_MOVES), {"counter", ROLE_SYSTEM_STATICTEXT, L"Moves", L"0"});
     // The board itself: the game's name, where the game stands, and all its controls as children.
     const AccessibleReader board(player.board(), AccessibleReader::Route::FromWindow);
-    readAcross(player.board(), {"board", ROLE_SYSTEM_CLIENT, L"Plumaro Puzzles", nullptr});
+    readAcross(player.board(), {"board", ROLE_SYSTEM_CLIENT, L"" PLUMARO_PRODUCT_NAME, nullptr});
     EXPECT_EQ(board.description().rfind(L"Puzzle 1, 0 moves, par 17. The arrow keys move the birds", 0), 0u);
     EXPECT_EQ(board.childCount(), 10);
 
@@ -94,7 +95,7 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     ASSERT_TRUE(waitFor([&] { return player.resultWindow() != nullptr; }));
     askAll(player.resultWindow());
     readAcross(control(player.resultWindow(), IDC_MESSAGE), {"result message", 0, L"GOOD TRY", nullptr});
-    readAcross(control(player.resultWindow(), IDC_IMAGE2),
+    readAcross(control(player.resultWindow(), IDC_PICTURE_FEWER_MOVES),
                {"result picture", ROLE_SYSTEM_GRAPHIC, L"You can accomplish your task in fewer moves. Please try again",
                 nullptr});
     ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
@@ -105,7 +106,7 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     HWND help = nullptr;
     ASSERT_TRUE(waitFor([&] { return (help = GetLastActivePopup(player.board())) != player.board(); }));
     askAll(help);
-    readAcross(control(help, IDC_URL), {"link", ROLE_SYSTEM_LINK, L"plumaro.example", nullptr});
+    readAcross(control(help, IDC_LINK), {"link", ROLE_SYSTEM_LINK, L"" PLUMARO_WEB_HOST, nullptr});
     activate(help);
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
@@ -157,7 +158,7 @@ TEST(Accessibility, KeysReadTheBoardAsItShows) {
         AlertListener heard(player.program().processId());
         for (const int puzzle : {1, 2}) {
             player.choosePuzzle(puzzle);
-            const auto solution = *solver::shortestSolution(static_cast<std::int16_t>(puzzle));
+            const auto solution = *solver::shortestSolution(puzzle);
             player.slideWithArrows({solution.begin(), solution.begin() + 3});
             for (int said = 0; said < 4; ++said)
                 heard.next();

@@ -12,13 +12,16 @@
 #include "board_player.h"
 #include "board_resources.h"
 #include "help_resources.h"
+#include "release_facts.h"
+#include "runtime_files.h"
+#include "texts.h"
 
 namespace plumaro::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kSiteAddress[] = "https://plumaro.example/";
+constexpr char kSiteAddress[] = PLUMARO_WEB_ADDRESS;
 
 // What the screen shows under a window.
 std::vector<std::uint32_t> pixelsOf(HWND window) {
@@ -51,7 +54,7 @@ protected:
     static HWND focus(HWND help) { return threadInfoOf(help).hwndFocus; }
 
     static HelpState state(HWND help) {
-        const bool picture = shown(help, IDC_HELP_PICTURE), logo = shown(help, IDC_LOGO), link = shown(help, IDC_URL);
+        const bool picture = shown(help, IDC_RULES_PICTURE), logo = shown(help, IDC_LOGO), link = shown(help, IDC_LINK);
         if (picture && !logo && !link)
             return HelpState::Rules;
         if (!picture && logo && link)
@@ -66,8 +69,8 @@ protected:
 
     static void press(HWND help, int button) { clickAt(centreOf(control(help, button))); }
 
-    std::wstring rulesText() const { return fromAnsi(readBytes(file(L"default.txt"))); }
-    std::wstring aboutText() const { return fromAnsi(readBytes(file(L"tavi.txt"))); }
+    std::wstring rulesText() const { return fromAnsi(readBytes(file(runtime_files::kRules.name))); }
+    std::wstring aboutText() const { return fromAnsi(readBytes(file(runtime_files::kAbout.name))); }
 
     InstalledCopy copy_;
     BoardPlayer player_{copy_.folder.path() / L"plumaro.exe"};
@@ -81,11 +84,11 @@ TEST_F(HelpMenu, RulesShowTheirTextAndPictureAndTheButtonsSwitch) {
     EXPECT_EQ(GetWindow(help, GW_OWNER), board_);
     EXPECT_FALSE(IsWindowEnabled(board_)) << "the board takes no input while the help is open";
     EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
-    EXPECT_EQ(focus(help), control(help, kOkButton));
+    EXPECT_EQ(focus(help), control(help, IDC_HELP_OK));
 
-    press(help, kAboutButton);
+    press(help, IDC_HELP_ABOUT);
     EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
-    press(help, kRulesButton);
+    press(help, IDC_HELP_RULES);
     EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     closeWithKey(help, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(help));
@@ -98,7 +101,7 @@ TEST_F(HelpMenu, AboutShowsTheAboutTextWhateverTheButtonsLeftLastTime) {
     HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
-    press(help, kRulesButton);
+    press(help, IDC_HELP_RULES);
     EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
     const auto closeBox = closeBoxOf(help);
     ASSERT_TRUE(closeBox);
@@ -108,8 +111,8 @@ TEST_F(HelpMenu, AboutShowsTheAboutTextWhateverTheButtonsLeftLastTime) {
     help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, aboutText()));
-    EXPECT_EQ(focus(help), control(help, kOkButton));
-    press(help, kOkButton);
+    EXPECT_EQ(focus(help), control(help, IDC_HELP_OK));
+    press(help, IDC_HELP_OK);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(help); }));
     EXPECT_TRUE(player_.program().running());
 }
@@ -136,7 +139,7 @@ TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
     ASSERT_NE(board_, nullptr);
     HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    press(help, kRulesButton); // the page the menu did not choose, and the focus on its button
+    press(help, IDC_HELP_RULES); // the page the menu did not choose, and the focus on its button
     ASSERT_TRUE(shows(help, HelpState::Rules, rulesText()));
     HWND box = control(help, IDC_HELP_TEXT);
     SendMessageW(box, EM_LINESCROLL, 0, 5);
@@ -157,7 +160,7 @@ TEST_F(HelpMenu, AVisitToAnotherProgramLeavesTheWindowAsThePlayerLeftIt) {
     EXPECT_EQ(state(help), HelpState::Rules);
     EXPECT_EQ(text(help), rulesText());
     EXPECT_EQ(firstLine(), scrolled);
-    EXPECT_EQ(focus(help), control(help, kRulesButton));
+    EXPECT_EQ(focus(help), control(help, IDC_HELP_RULES));
     closeWithKey(help, VK_ESCAPE);
 }
 
@@ -171,7 +174,7 @@ TEST_F(HelpMenu, F1OpensTheRulesAsTheMenuDoesAndOnlyOnce) {
     help = player_.helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, rulesText()));
-    EXPECT_EQ(focus(help), control(help, kOkButton));
+    EXPECT_EQ(focus(help), control(help, IDC_HELP_OK));
     // Enter, handled after the second F1, closes the one help window there is.
     activate(help);
     pressKey(VK_F1);
@@ -183,20 +186,20 @@ using HelpFiles = HelpMenu;
 
 TEST_F(HelpFiles, EachShowingReadsTheFileAsItIsNowAndAMissingOneIsCreatedEmpty) {
     ASSERT_NE(board_, nullptr);
-    fs::remove(file(L"default.txt"));
+    fs::remove(file(runtime_files::kRules.name));
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, L""));
-    ASSERT_TRUE(fs::is_regular_file(file(L"default.txt")));
-    EXPECT_EQ(fs::file_size(file(L"default.txt")), 0u);
+    ASSERT_TRUE(fs::is_regular_file(file(runtime_files::kRules.name)));
+    EXPECT_EQ(fs::file_size(file(runtime_files::kRules.name)), 0u);
     closeWithKey(help, VK_ESCAPE);
 
-    writeBytes(file(L"tavi.txt"), "");
+    writeBytes(file(runtime_files::kAbout.name), "");
     help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
-    EXPECT_EQ(fs::file_size(file(L"tavi.txt")), 0u);
+    EXPECT_EQ(fs::file_size(file(runtime_files::kAbout.name)), 0u);
 }
 
 TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
@@ -206,7 +209,7 @@ TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
         "  Rules \r\n\r\n\tPuzzle 1  \nlone LF\rlone CR\n\r\nCaf\xE9 \x80\x35 \x93rules\x94 \xA9 Plumaro ";
     for (int byte = 128; byte < 256; ++byte)
         stored += static_cast<char>(byte);
-    writeBytes(file(L"default.txt"), stored + "   ");
+    writeBytes(file(runtime_files::kRules.name), stored + "   ");
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, fromAnsi(stored + "   ")));
@@ -214,7 +217,7 @@ TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
     if (GetACP() == 1252) {
         EXPECT_EQ(text(help).substr(text(help).find(L"Caf"), accented.size()), accented);
     }
-    EXPECT_EQ(focus(help), control(help, kOkButton));
+    EXPECT_EQ(focus(help), control(help, IDC_HELP_OK));
     closeWithKey(help, VK_ESCAPE);
 }
 
@@ -228,7 +231,7 @@ TEST_F(HelpFiles, ValidUtf8IsShownAsUtf8WithoutItsByteOrderMark) {
         {bom + "Caf\xE9", fromAnsi(bom + "Caf\xE9")},
     };
     for (const auto &[stored, shown] : rows) {
-        writeBytes(file(L"default.txt"), stored);
+        writeBytes(file(runtime_files::kRules.name), stored);
         HWND help = player_.openHelp('R');
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(shows(help, HelpState::Rules, shown)) << stored;
@@ -242,7 +245,7 @@ TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
     for (int line = 0; stored.size() < (1u << 20); ++line)
         stored += "Line " + std::to_string(line) + " of the rules: slide a bird into the empty slot.\r\n";
     stored += "The last line.";
-    writeBytes(file(L"default.txt"), stored);
+    writeBytes(file(runtime_files::kRules.name), stored);
 
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
@@ -254,30 +257,30 @@ TEST_F(HelpFiles, AFileOfAMegabyteIsShownWhole) {
 
 TEST_F(HelpFiles, FilesThatCannotBeReadOrCreatedShowAnEmptyTextAndTheProgramGoesOn) {
     ASSERT_NE(board_, nullptr);
-    const std::string about = readBytes(file(L"tavi.txt"));
+    const std::string about = readBytes(file(runtime_files::kAbout.name));
 
     // Another program holds the about text open and shares it with no one.
-    HANDLE locker =
-        CreateFileW(file(L"tavi.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE locker = CreateFileW(file(runtime_files::kAbout.name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locker, INVALID_HANDLE_VALUE);
     HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::About, L""));
     closeWithKey(help, VK_ESCAPE);
     CloseHandle(locker);
-    EXPECT_EQ(readBytes(file(L"tavi.txt")), about);
+    EXPECT_EQ(readBytes(file(runtime_files::kAbout.name)), about);
 
     // The rules file cannot be created: a folder holds its name. (Wine lets
     // an administrator create files in a read-only folder, so that alone
     // would prove nothing here; the folder is made read-only as well.)
-    fs::remove(file(L"default.txt"));
-    fs::create_directory(file(L"default.txt"));
+    fs::remove(file(runtime_files::kRules.name));
+    fs::create_directory(file(runtime_files::kRules.name));
     ASSERT_TRUE(SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_READONLY));
     help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(shows(help, HelpState::Rules, L""));
     closeWithKey(help, VK_ESCAPE);
-    EXPECT_TRUE(fs::is_directory(file(L"default.txt")));
+    EXPECT_TRUE(fs::is_directory(file(runtime_files::kRules.name)));
     SetFileAttributesW(copy_.folder.path().c_str(), FILE_ATTRIBUTE_NORMAL);
 
     EXPECT_TRUE(player_.program().running());
@@ -299,7 +302,7 @@ protected:
         HWND message = nullptr;
         waitFor([&] {
             for (HWND window : player_.program().windows())
-                if (window != help && window != board_ && windowText(window) == L"Plumaro")
+                if (window != help && window != board_ && windowText(window) == loadText(IDS_PROGRAM_TITLE))
                     message = window;
             return message != nullptr;
         });
@@ -325,10 +328,10 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 
     HWND help = player_.openHelp('A');
     ASSERT_NE(help, nullptr);
-    HWND link = control(help, IDC_URL);
+    HWND link = control(help, IDC_LINK);
     moveMouseTo(centreOf(link));
     EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over the link";
-    moveMouseTo(centreOf(control(help, kOkButton)));
+    moveMouseTo(centreOf(control(help, IDC_HELP_OK)));
     EXPECT_TRUE(waitFor([&] { return cursorShown() != hand; })) << "the hand stays off the link";
 
     // Blue text, as a link.
@@ -347,11 +350,11 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     // In the rules state the link is hidden and nothing opens there: the
     // link clicked again in the about state opens the site once more, and
     // only once.
-    press(help, kRulesButton);
+    press(help, IDC_HELP_RULES);
     ASSERT_TRUE(shows(help, HelpState::Rules, rulesText()));
     EXPECT_FALSE(IsWindowVisible(link));
     clickAt(centreOf(link));
-    press(help, kAboutButton);
+    press(help, IDC_HELP_ABOUT);
     ASSERT_TRUE(shows(help, HelpState::About, aboutShown));
     clickAt(centreOf(link));
     const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
@@ -370,13 +373,13 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     // In the rules state Tab never stops on the hidden link.
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
-    HWND link = control(help, IDC_URL);
+    HWND link = control(help, IDC_LINK);
     for (int tab = 0; tab < 6; ++tab) {
         pressKey(VK_TAB);
         EXPECT_NE(focus(help), link);
     }
 
-    press(help, kAboutButton);
+    press(help, IDC_HELP_ABOUT);
     ASSERT_TRUE(shows(help, HelpState::About, aboutText()));
     const auto unfocused = pixelsOf(link);
     for (int tab = 0; tab < 6 && focus(help) != link; ++tab)
@@ -425,9 +428,9 @@ TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
     // must not bring the rules back.
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
-    press(help, kAboutButton);
+    press(help, IDC_HELP_ABOUT);
     ASSERT_TRUE(shows(help, HelpState::About, aboutText()));
-    clickAt(centreOf(control(help, IDC_URL)));
+    clickAt(centreOf(control(help, IDC_LINK)));
 
     HWND message = programMessage(help);
     ASSERT_NE(message, nullptr);

@@ -26,13 +26,14 @@ TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
         int puzzle;
         Slot7 path;
         const wchar_t *message;
-        int picture;
+        ResultPicture picture;
     };
-    for (const Expected &game :
-         {Expected{1, Slot7::Free, L"WELL DONE", 1}, Expected{2, Slot7::Free, L"WELL DONE", 3},
-          Expected{3, Slot7::Stays, L"WELL DONE", 1}, Expected{3, Slot7::Moves, L"GOOD TRY", 4}}) {
+    for (const Expected &game : {Expected{1, Slot7::Free, L"WELL DONE", ResultPicture::InJust17Moves},
+                                 Expected{2, Slot7::Free, L"WELL DONE", ResultPicture::InJust23Moves},
+                                 Expected{3, Slot7::Stays, L"WELL DONE", ResultPicture::InJust17Moves},
+                                 Expected{3, Slot7::Moves, L"GOOD TRY", ResultPicture::EmperorWoken}}) {
         SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
-        const auto clicks = solver::shortestSolution(static_cast<std::int16_t>(game.puzzle), game.path);
+        const auto clicks = solver::shortestSolution(game.puzzle, game.path);
         ASSERT_TRUE(clicks);
         player.choosePuzzle(game.puzzle);
         player.slideWithArrows(*clicks);

@@ -53,7 +53,7 @@ protected:
     void readTheHelp(int cycle) {
         HWND help = player.openHelp('R');
         ASSERT_NE(help, nullptr) << "no help window in cycle " << cycle;
-        clickAt(centreOf(control(help, kAboutButton)));
+        clickAt(centreOf(control(help, IDC_HELP_ABOUT)));
         ASSERT_TRUE(waitFor([&] { return IsWindowVisible(control(help, IDC_LOGO)); })) << "About, cycle " << cycle;
         pressKey(VK_ESCAPE);
         ASSERT_TRUE(waitFor([&] { return !IsWindow(help); })) << "Esc, cycle " << cycle;

@@ -131,28 +131,28 @@ TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
     EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over another bird";
 }
 
-struct Game {
+struct Solution {
     const char *name;
     int puzzle;
     Slot7 path;   // the shortest solution the solver finds under this rule
     Slot7 detour; // and, unless Free, a bird sliding out and back first
     bool withDetour;
     const wchar_t *message;
-    int picture;
+    ResultPicture picture;
 };
 
-class PlayingToTheEnd : public Playing, public ::testing::WithParamInterface<Game> {};
+class PlayingToTheEnd : public Playing, public ::testing::WithParamInterface<Solution> {};
 
 TEST_P(PlayingToTheEnd, TheResultWindowRatesTheSolution) {
-    const Game &game = GetParam();
-    auto clicks = solver::shortestSolution(static_cast<std::int16_t>(game.puzzle), game.path);
+    const Solution &game = GetParam();
+    auto clicks = solver::shortestSolution(game.puzzle, game.path);
     ASSERT_TRUE(clicks);
     if (game.withDetour) {
-        clicks = solver::withDetour(static_cast<std::int16_t>(game.puzzle), *clicks, game.detour);
+        clicks = solver::withDetour(game.puzzle, *clicks, game.detour);
         ASSERT_TRUE(clicks);
     }
     player.choosePuzzle(game.puzzle);
-    const std::vector<std::int16_t> allButLast(clicks->begin(), clicks->end() - 1);
+    const std::vector<int> allButLast(clicks->begin(), clicks->end() - 1);
     player.clickSlots(allButLast);
     ASSERT_EQ(player.resultWindow(), nullptr) << "rated before the last move";
     player.clickSlot(clicks->back());
@@ -166,13 +166,15 @@ TEST_P(PlayingToTheEnd, TheResultWindowRatesTheSolution) {
 
 INSTANTIATE_TEST_SUITE_P(
     Games, PlayingToTheEnd,
-    ::testing::Values(Game{"Puzzle1AtPar", 1, Slot7::Free, Slot7::Free, false, L"WELL DONE", 1},
-                      Game{"Puzzle2AtPar", 2, Slot7::Free, Slot7::Free, false, L"WELL DONE", 3},
-                      Game{"Puzzle3AtPar", 3, Slot7::Stays, Slot7::Free, false, L"WELL DONE", 1},
-                      Game{"Puzzle2AbovePar", 2, Slot7::Free, Slot7::Stays, true, L"GOOD TRY", 2},
-                      Game{"Puzzle3AboveParSleeping", 3, Slot7::Stays, Slot7::Stays, true, L"GOOD TRY", 2},
-                      Game{"Puzzle3Woken", 3, Slot7::Moves, Slot7::Free, false, L"GOOD TRY", 4},
-                      Game{"Puzzle3WokenAndBack", 3, Slot7::Stays, Slot7::Moves, true, L"GOOD TRY", 4}),
+    ::testing::Values(
+        Solution{"Puzzle1AtPar", 1, Slot7::Free, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust17Moves},
+        Solution{"Puzzle2AtPar", 2, Slot7::Free, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust23Moves},
+        Solution{"Puzzle3AtPar", 3, Slot7::Stays, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust17Moves},
+        Solution{"Puzzle2AbovePar", 2, Slot7::Free, Slot7::Stays, true, L"GOOD TRY", ResultPicture::FewerMoves},
+        Solution{"Puzzle3AboveParSleeping", 3, Slot7::Stays, Slot7::Stays, true, L"GOOD TRY",
+                 ResultPicture::FewerMoves},
+        Solution{"Puzzle3Woken", 3, Slot7::Moves, Slot7::Free, false, L"GOOD TRY", ResultPicture::EmperorWoken},
+        Solution{"Puzzle3WokenAndBack", 3, Slot7::Stays, Slot7::Moves, true, L"GOOD TRY", ResultPicture::EmperorWoken}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Playing, AfterTheResultClicksDoNothingUntilANewGame) {

@@ -16,8 +16,8 @@
 #include "board_player.h"
 #include "board_resources.h"
 #include "help_resources.h"
-#include "module1.h"
-#include "puzzle.h"
+#include "game.h"
+#include "release_facts.h"
 #include "solver.h"
 
 namespace plumaro::testing {
@@ -32,57 +32,38 @@ unsigned long long setting(const char *name, unsigned long long fallback) {
 }
 
 // The game as the rules say it stands, fed the same actions as the program.
-// Module1's variables in this process are the model's.
 struct Model {
-    Board board;
-    std::optional<Verdict> verdict; // shown in a result window not yet closed
+    Game game;
+    std::optional<Result> result; // shown in a result window not yet closed
     enum class Help { Closed, Rules, About } help = Help::Closed;
     int linksOpened = 0;
     int movesMade = 0;
-    std::array<int, 4> verdictsByPicture{};
+    std::array<int, 4> resultsByPicture{};
 
     // The clicks still to make to finish the game the way it was planned,
     // and before them, last first, the clicks that undo moves off the plan.
-    std::vector<std::int16_t> plan;
+    std::vector<int> plan;
     std::size_t planned = 0;
-    std::vector<std::int16_t> detours;
+    std::vector<int> detours;
 
-    Model() {
-        Module1::PuzzleNumber = Module1::HelpMode = Module1::MoveCount = 0;
-        Module1::Slot7Moved = Module1::GameActive = Module1::kFalse;
-    }
-
-    void newGame(std::int16_t puzzle, std::vector<std::int16_t> solution) {
-        Module1::PuzzleNumber = puzzle;
-        InitNewGame(board);
+    void newGame(int puzzle, std::vector<int> solution) {
+        game.start(puzzle);
         plan = std::move(solution);
         planned = 0;
         detours.clear();
     }
 
-    bool showsBird(int slot) const { return board.isShown(slot) && board.source(slot) != Board::kEmptySource; }
-
-    // A whole click on the slot; true when a piece moved.
+    // A whole click on the slot; true when a bird moved.
     bool click(int slot) {
-        if (!showsBird(slot) || !Module1::GameActive)
+        if (!game.underWay || !game.move(slot))
             return false;
-        const Board before = board;
-        MovePiece(board, static_cast<std::int16_t>(slot));
-        verdict = verdictFor(board);
-        if (verdict) {
-            EndGame();
-            ++verdictsByPicture[static_cast<std::size_t>(verdict->picture)];
+        result = game.result();
+        if (result) {
+            game.end();
+            ++resultsByPicture[static_cast<std::size_t>(result->picture)];
         }
-        const bool moved = board != before;
-        movesMade += moved;
-        return moved;
-    }
-
-    int emptySlot() const {
-        for (int slot = 1; slot <= 9; ++slot)
-            if (board.isEmpty(slot))
-                return slot;
-        return 0;
+        ++movesMade;
+        return true;
     }
 };
 
@@ -91,7 +72,7 @@ protected:
     void SetUp() override {
         ASSERT_NE(player.board(), nullptr);
         setInputPauses(false);
-        for (std::int16_t puzzle = 1; puzzle <= 3; ++puzzle)
+        for (int puzzle = 1; puzzle <= 3; ++puzzle)
             for (auto slot7 : {solver::Slot7::Free, solver::Slot7::Stays, solver::Slot7::Moves})
                 if (auto clicks = solver::shortestSolution(puzzle, slot7))
                     solutions[puzzle - 1].push_back(*clicks);
@@ -101,7 +82,7 @@ protected:
     // One random event, played on the program and on the model; returns
     // what the program showed that the model did not, or "".
     std::string playOneEvent() {
-        if (model.verdict)
+        if (model.result)
             return closeResult();
         if (model.help != Model::Help::Closed)
             return useHelp();
@@ -110,7 +91,7 @@ protected:
 
     std::string useBoard() {
         const int choice = pick(100);
-        if (choice < 45 && Module1::GameActive)
+        if (choice < 45 && model.game.underWay)
             return followPlan();
         if (choice < 60)
             return clickSlot(1 + pick(9));
@@ -123,8 +104,8 @@ protected:
             return pressAndReleaseElsewhere();
         // New games come mostly once a game is over, so that most games go
         // on long enough to reach a result.
-        if (choice < 85 && (!Module1::GameActive || pick(8) == 0)) {
-            const auto puzzle = static_cast<std::int16_t>(1 + pick(3));
+        if (choice < 85 && (!model.game.underWay || pick(8) == 0)) {
+            const auto puzzle = static_cast<int>(1 + pick(3));
             const auto &plans = solutions[puzzle - 1];
             model.newGame(puzzle, plans[pick(plans.size())]);
             note("new game, puzzle " + std::to_string(puzzle));
@@ -150,7 +131,7 @@ protected:
     // The next click of the plan, after undoing any moves off it.
     std::string followPlan() {
         if (!model.detours.empty()) {
-            const std::int16_t slot = model.detours.back();
+            const int slot = model.detours.back();
             note("back to the plan: slot " + std::to_string(slot));
             clickOnSlot(slot);
             if (model.click(slot))
@@ -159,7 +140,7 @@ protected:
         }
         if (model.planned >= model.plan.size())
             return clickSlot(1 + pick(9));
-        const std::int16_t slot = model.plan[model.planned];
+        const int slot = model.plan[model.planned];
         note("planned: slot " + std::to_string(slot));
         clickOnSlot(slot);
         if (model.click(slot))
@@ -169,10 +150,10 @@ protected:
 
     std::string clickSlot(int slot) {
         note("click slot " + std::to_string(slot));
-        const int wasEmpty = model.emptySlot();
+        const int wasEmpty = model.game.emptySlot();
         clickOnSlot(slot);
         if (model.click(slot))
-            model.detours.push_back(static_cast<std::int16_t>(wasEmpty));
+            model.detours.push_back(wasEmpty);
         return checkBoard();
     }
 
@@ -180,7 +161,7 @@ protected:
     // for the slot to take and let go of the pointer, so that no pointer
     // move from the X server can come between them.
     void clickOnSlot(int slot) {
-        const bool bird = model.showsBird(slot) && !model.verdict;
+        const bool bird = model.game.showsBird(slot) && !model.result;
         moveMouseTo(player.slotCentre(slot));
         mouseDown();
         if (bird)
@@ -234,7 +215,7 @@ protected:
         const WORD keys[] = {VK_RETURN, VK_ESCAPE, 0, kCloseBox};
         const char *names[] = {"Enter", "Esc", "OK", "the close box"};
         note(std::string("close the result with ") + names[how]);
-        model.verdict.reset();
+        model.result.reset();
         player.readAndCloseResult(keys[how]);
         if (!waitFor([&] { return IsWindowEnabled(player.board()) && !player.resultWindow(); }, 2s))
             return "the result window did not close";
@@ -250,7 +231,7 @@ protected:
             const bool rules = pick(2);
             note(rules ? "the Rules button" : "the About button");
             model.help = rules ? Model::Help::Rules : Model::Help::About;
-            clickAt(centreOf(control(help, rules ? kRulesButton : kAboutButton)));
+            clickAt(centreOf(control(help, rules ? IDC_HELP_RULES : IDC_HELP_ABOUT)));
             return checkHelp();
         }
         if (choice < 4 && browser && *browser && pick(2) == 0) {
@@ -258,7 +239,7 @@ protected:
             // A second click on the same spot within the double-click time
             // is a double click, which a link does not follow.
             std::this_thread::sleep_until(lastLinkClick + std::chrono::milliseconds(GetDoubleClickTime() + 50));
-            clickAt(centreOf(control(help, IDC_URL)));
+            clickAt(centreOf(control(help, IDC_LINK)));
             lastLinkClick = std::chrono::steady_clock::now();
             if (model.help == Model::Help::About) {
                 ++model.linksOpened;
@@ -266,7 +247,7 @@ protected:
                 // open, a line each.
                 std::string expected;
                 for (int link = 0; link < model.linksOpened; ++link)
-                    expected += "https://plumaro.example/\n";
+                    expected += PLUMARO_WEB_ADDRESS "\n";
                 // Starting the browser can take a while on a busy machine.
                 if (!waitFor([&] { return browser->opened() == expected; }, 15s))
                     return "click " + std::to_string(model.linksOpened) +
@@ -286,7 +267,7 @@ protected:
             activateIfNeeded(help);
             pressKey(VK_ESCAPE);
         } else if (how == 1) {
-            clickAt(centreOf(control(help, kOkButton)));
+            clickAt(centreOf(control(help, IDC_HELP_OK)));
         } else if (const auto closeBox = closeBoxOf(help)) {
             clickAt(*closeBox);
         }
@@ -316,27 +297,28 @@ protected:
     std::string boardDifference() {
         if (!player.program().running())
             return "the program has ended";
-        if (model.verdict)
+        if (model.result)
             return resultDifference();
         if (player.resultWindow())
             return "a result window that the rules do not call for";
         std::ostringstream out;
         for (int slot = 1; slot <= 9; ++slot) {
-            const std::wstring name = slotNameOf(model.board.source(slot));
+            const std::wstring name = slotNameOf(model.game.at(slot));
             if (player.slotName(slot) != name)
                 out << "slot " << slot << " shows another picture than " << std::string(name.begin(), name.end())
                     << "; ";
-            if (player.slotVisible(slot) != model.board.isShown(slot))
-                out << "slot " << slot << (model.board.isShown(slot) ? " hidden; " : " shown; ");
+            const bool shown = model.game.at(slot) != Picture::None;
+            if (player.slotVisible(slot) != shown)
+                out << "slot " << slot << (shown ? " hidden; " : " shown; ");
         }
         // The counter is read where a player can read it: before the first
         // game it is hidden (and not yet made).
         const std::wstring moves = player.moves();
-        if (model.board.counterShown &&
-            moves != std::wstring(model.board.counterText.begin(), model.board.counterText.end()))
-            out << "the counter shows " << std::string(moves.begin(), moves.end()) << " after "
-                << model.board.counterText << " moves; ";
-        if (player.movesVisible() != model.board.counterShown)
+        const bool counted = model.game.puzzle != 0;
+        if (counted && moves != std::to_wstring(model.game.moves))
+            out << "the counter shows " << std::string(moves.begin(), moves.end()) << " after " << model.game.moves
+                << " moves; ";
+        if (player.movesVisible() != counted)
             out << "the counter's visibility; ";
         if (model.help == Model::Help::Closed && player.program().windows().size() != 1)
             out << player.program().windows().size() << " windows open instead of the board alone; ";
@@ -347,12 +329,12 @@ protected:
         const auto seen = player.readResult();
         if (!seen)
             return "no result window";
-        const std::string_view message = model.verdict->message;
-        const int picture = static_cast<int>(model.verdict->picture) + 1;
-        if (seen->message != std::wstring(message.begin(), message.end()))
+        const std::wstring message = model.result->verdict == Verdict::WellDone ? L"WELL DONE" : L"GOOD TRY";
+        const int picture = static_cast<int>(model.result->picture) + 1;
+        if (seen->message != message)
             return "the result says " + std::string(seen->message.begin(), seen->message.end());
-        if (seen->picture != picture)
-            return "the result shows picture " + std::to_string(seen->picture) + ", not " + std::to_string(picture);
+        if (seen->picture != model.result->picture)
+            return "the result shows another picture than picture " + std::to_string(picture);
         return "";
     }
 
@@ -362,7 +344,7 @@ protected:
             return "no help window";
         const bool about = model.help == Model::Help::About;
         const auto shown = [&](int id) { return IsWindowVisible(control(help, id)) != FALSE; };
-        if (shown(IDC_HELP_PICTURE) == about || shown(IDC_LOGO) != about || shown(IDC_URL) != about)
+        if (shown(IDC_RULES_PICTURE) == about || shown(IDC_LOGO) != about || shown(IDC_LINK) != about)
             return about ? "the help window does not show the about text" : "the help window does not show the rules";
         if (IsWindowEnabled(player.board()))
             return "the board takes input under the help window";
@@ -386,7 +368,7 @@ protected:
 
     BoardPlayer player;
     Model model;
-    std::array<std::vector<std::vector<std::int16_t>>, 3> solutions;
+    std::array<std::vector<std::vector<int>>, 3> solutions;
     std::mt19937_64 random;
     std::optional<StandInBrowser> browser;
     std::chrono::steady_clock::time_point lastLinkClick;
@@ -422,7 +404,7 @@ TEST_F(Soak, RandomPlayAlwaysShowsWhatTheRulesSay) {
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const auto &verdicts = model.verdictsByPicture;
+    const auto &verdicts = model.resultsByPicture;
     std::printf("soak: %llu events in %.1f s, %.1f events/s; %d moves, results with pictures 1-4: %d %d %d %d, "
                 "%d links opened\n",
                 events, seconds, events / seconds, model.movesMade, verdicts[0], verdicts[1], verdicts[2], verdicts[3],

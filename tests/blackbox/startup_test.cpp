@@ -8,7 +8,11 @@
 
 #include "board_player.h"
 #include "board_resources.h"
+#include "board_window.h"
+#include "help_geometry.h"
 #include "help_resources.h"
+#include "release_facts.h"
+#include "runtime_files.h"
 #include "program_files.h"
 #include "solver.h"
 
@@ -17,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr wchar_t kBoardClass[] = L"PlumaroBoard";
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -68,7 +71,7 @@ TEST(StartUp, BoardIsSizedForItsPictureCentredAndShowsNoSlotUntilAPuzzleIsChosen
     ASSERT_NE(player.board(), nullptr);
     expectClientSizeOf(player.board(), L"board.bmp");
     expectCentredOnScreen(player.board());
-    EXPECT_EQ(windowText(player.board()), L"Plumaro Puzzles");
+    EXPECT_EQ(windowText(player.board()), L"" PLUMARO_PRODUCT_NAME);
     EXPECT_NE(GetMenu(player.board()), nullptr);
     const BoardShown nothing(10, L"hidden");
     EXPECT_EQ(player.shown(), nothing);
@@ -94,8 +97,8 @@ TEST_P(StartUpAtEachResolution, EveryWindowKeepsItsClientSizeInPixels) {
     ASSERT_NE(help, nullptr);
     RECT client{};
     GetClientRect(help, &client);
-    EXPECT_GE(client.right, 435);
-    EXPECT_GE(client.bottom, 300);
+    EXPECT_GE(client.right, help_geometry::kLeastClientWidth);
+    EXPECT_GE(client.bottom, help_geometry::kLeastClientHeight);
     expectCentredOnScreen(help);
     PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
@@ -116,7 +119,7 @@ TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
     LogPixelsSetting dpi(120);
     RunningProgram program;
     ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
-    EXPECT_EQ(program.waitForWindow(kBoardClass, 0ms), nullptr);
+    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
     std::wstring caption;
     const std::wstring text = readAndDismissMessageBox(program, &caption);
     EXPECT_EQ(text, L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
@@ -140,20 +143,21 @@ class StartUpWithBrokenIcon : public ::testing::TestWithParam<BrokenIcon> {};
 TEST_P(StartUpWithBrokenIcon, ReportsTheFileAndTheFailureThenEnds) {
     TempFolder folder;
     installProgram(folder.path());
-    const fs::path icon = folder.path() / L"SOUND" / L"birdicon.ico";
+    const fs::path icon = folder.path() / runtime_files::kWindowIcon.name;
     GetParam().breakIt(icon);
 
     RunningProgram program(folder.path() / L"plumaro.exe");
     std::wstring caption;
     const std::wstring report = readAndDismissMessageBox(program, &caption);
-    EXPECT_NE(report.find(L"birdicon.ico"), std::wstring::npos) << report;
+    EXPECT_NE(report.find(fs::path(runtime_files::kWindowIcon.name).filename().wstring()), std::wstring::npos)
+        << report;
     EXPECT_NE(report.find(GetParam().failure), std::wstring::npos) << report;
     EXPECT_EQ(caption, L"Plumaro");
 
     DWORD exitCode = 0;
     ASSERT_TRUE(program.waitForExit(exitCode));
     EXPECT_NE(exitCode, 0u);
-    EXPECT_EQ(program.waitForWindow(kBoardClass, 0ms), nullptr);
+    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -192,7 +196,7 @@ class StartUpWithBrokenSound : public ::testing::TestWithParam<BrokenSound> {};
 TEST_P(StartUpWithBrokenSound, StartsSilentlyAndPlaysNormally) {
     TempFolder folder;
     installProgram(folder.path());
-    GetParam().breakIt(folder.path() / L"SOUND" / L"G0034.WAV");
+    GetParam().breakIt(folder.path() / runtime_files::kStartupSound.name);
     BoardPlayer player(folder.path() / L"plumaro.exe");
     ASSERT_NE(player.board(), nullptr);
     expectPlaysWithoutAMessage(player);
@@ -253,14 +257,14 @@ TEST_F(StartUpInADeepFolder, PlaysAndReadsTheHelpFiles) {
 
     HWND help = player.postHelpCommand(IDM_RULES);
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
-    PostMessageW(help, WM_COMMAND, MAKEWPARAM(kAboutButton, BN_CLICKED), 0);
-    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"tavi.txt"); }));
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(runtime_files::kRules.name); }));
+    PostMessageW(help, WM_COMMAND, MAKEWPARAM(IDC_HELP_ABOUT, BN_CLICKED), 0);
+    EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(runtime_files::kAbout.name); }));
 }
 
 // The run-time error report names such a path within the screen.
 TEST_F(StartUpInADeepFolder, AnErrorReportShowsThePathWhole) {
-    DeleteFileW(longPathForm((folder / L"SOUND" / L"birdicon.ico").wstring()).c_str());
+    DeleteFileW(longPathForm((folder / runtime_files::kWindowIcon.name).wstring()).c_str());
     RunningProgram program(folder / L"plumaro.exe");
     HWND box = program.waitForWindow(kMessageBoxClass);
     ASSERT_NE(box, nullptr);
@@ -298,7 +302,7 @@ TEST(StartUp, TwoCopiesAtOncePlayIndependentlyAndReadTheHelpTogether) {
     ASSERT_NE(firstHelp, nullptr);
     ASSERT_NE(secondHelp, nullptr);
     for (HWND help : {firstHelp, secondHelp}) {
-        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(L"default.txt"); }));
+        EXPECT_TRUE(waitFor([&] { return helpTextOf(help) == shippedText(runtime_files::kRules.name); }));
         PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
     }
 }

@@ -9,6 +9,7 @@
 #include "board_resources.h"
 #include "board_window.h"
 #include "program_driver.h"
+#include "texts.h"
 
 namespace plumaro {
 namespace {
@@ -17,9 +18,7 @@ using namespace std::chrono_literals;
 
 class BoardWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        BoardWindow::registerClasses(GetModuleHandleW(nullptr));
-    }
+    static void SetUpTestSuite() { BoardWindow::registerClasses(GetModuleHandleW(nullptr)); }
 
     void SetUp() override {
         int exitCode = -1;
@@ -109,7 +108,8 @@ TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
     std::wstring shown;
     std::thread reader([&] {
         HWND box = nullptr;
-        testing::waitFor([&] { return (box = FindWindowW(L"#32770", L"Plumaro")) != nullptr; }, std::chrono::seconds(5));
+        testing::waitFor([&] { return (box = FindWindowW(L"#32770", loadText(IDS_PROGRAM_TITLE).c_str())) != nullptr; },
+                         std::chrono::seconds(5));
         if (!box)
             return;
         shown = testing::windowText(GetDlgItem(box, 0xFFFF));

@@ -38,7 +38,7 @@ TEST_F(MissingHelpText, AFileThatCannotBeCreatedShowsAnEmptyTextAndNothingIsMade
     // there, whoever runs the program.
     const fs::path notAFolder = folder_.path() / L"program";
     writeBytes(notAFolder, "not a folder");
-    EXPECT_EQ(ReadTextFile((notAFolder / L"default.txt").wstring()), L"");
+    EXPECT_EQ(readHelpText((notAFolder / L"default.txt").wstring()), L"");
     EXPECT_EQ(readBytes(notAFolder), "not a folder");
 }
 
@@ -50,7 +50,7 @@ TEST_F(SharedHelpText, AReadOnlyFileIsShownAndLeftAsItWas) {
     ASSERT_TRUE(SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY));
     const DWORD attributes = GetFileAttributesW(file_.c_str());
 
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"The rules.\r\n");
+    EXPECT_EQ(readHelpText(file_.wstring()), L"The rules.\r\n");
     EXPECT_EQ(GetFileAttributesW(file_.c_str()), attributes);
     EXPECT_TRUE(lastWriteTime(file_) == written);
     EXPECT_EQ(readBytes(file_), "The rules.\r\n");
@@ -62,7 +62,7 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     // would be refused.
     HANDLE reader = CreateFileW(file_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n");
+    EXPECT_EQ(readHelpText(file_.wstring()), L"About the game.\r\n");
     CloseHandle(reader);
 
     // An editor that writes it and lets others read; a sync or backup
@@ -72,7 +72,7 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
             access & DELETE ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : FILE_SHARE_READ;
         HANDLE holder = CreateFileW(file_.c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-        EXPECT_EQ(ReadTextFile(file_.wstring()), L"About the game.\r\n") << std::hex << access;
+        EXPECT_EQ(readHelpText(file_.wstring()), L"About the game.\r\n") << std::hex << access;
         CloseHandle(holder);
     }
 }

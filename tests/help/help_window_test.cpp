@@ -8,14 +8,15 @@
 #include <atomic>
 #include <thread>
 
+#include "help_geometry.h"
 #include "help_resources.h"
-#include "module1.h"
 #include "program_driver.h"
+#include "release_facts.h"
+#include "texts.h"
 
 namespace plumaro::testing {
 namespace {
 
-constexpr wchar_t kCaption[] = L"Plumaro Puzzle - Help";
 // The visible controls lie inside the client area and cover none of one
 // another.
 void expectControlsInsideAndApart(HWND dialog) {
@@ -41,22 +42,21 @@ void expectControlsInsideAndApart(HWND dialog) {
 // the program's user-interface thread, while the test looks on.
 class ShownHelpWindow {
 public:
-    explicit ShownHelpWindow(std::int16_t helpMode) {
-        Module1::HelpMode = helpMode;
-        ui_ = std::thread([this] {
+    explicit ShownHelpWindow(HelpPage page) {
+        ui_ = std::thread([this, page] {
             threadId_ = GetCurrentThreadId();
-            showHelpWindow(nullptr, GetModuleHandleW(nullptr));
+            showHelpWindow(nullptr, GetModuleHandleW(nullptr), page);
             closed_ = true;
         });
         // Active, and done showing the state's picture, logo and link.
         const auto inState = [&] {
             const auto shown = [&](int id) { return IsWindowVisible(control(id)) != FALSE; };
-            return shown(IDC_HELP_PICTURE) == !helpMode && shown(IDC_LOGO) == !!helpMode &&
-                   shown(IDC_URL) == !!helpMode;
+            const bool about = page == HelpPage::About;
+            return shown(IDC_RULES_PICTURE) == !about && shown(IDC_LOGO) == about && shown(IDC_LINK) == about;
         };
         for (int tries = 0; tries < 250 && !(dialog_ && active() && inState()); ++tries) {
             if (threadId_)
-                dialog_ = FindWindowW(L"#32770", kCaption);
+                dialog_ = FindWindowW(L"#32770", loadText(IDS_HELP_CAPTION).c_str());
             settle(20ms);
         }
     }
@@ -106,8 +106,8 @@ private:
 void expectRoomForTheControlsAndCentred(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
-    EXPECT_GE(client.right, 435);
-    EXPECT_GE(client.bottom, 300);
+    EXPECT_GE(client.right, help_geometry::kLeastClientWidth);
+    EXPECT_GE(client.bottom, help_geometry::kLeastClientHeight);
 
     RECT outer{};
     GetWindowRect(dialog, &outer);
@@ -116,7 +116,7 @@ void expectRoomForTheControlsAndCentred(HWND dialog) {
 }
 
 TEST(HelpWindowLayout, IsAFixedToolWindowCentredWithRoomForItsControls) {
-    ShownHelpWindow help(0);
+    ShownHelpWindow help(HelpPage::Rules);
     ASSERT_NE(help.dialog(), nullptr);
 
     const LONG_PTR style = GetWindowLongPtrW(help.dialog(), GWL_STYLE);
@@ -135,23 +135,23 @@ TEST(HelpWindowLayout, IsAFixedToolWindowCentredWithRoomForItsControls) {
 TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarStillLeaveRoomForTheControls) {
     // The sizing allows for a standard caption and a menu bar; here this
     // window's small caption takes more than both, less 20 pixels, so a
-    // window sized by that alone would be under 300 pixels high inside.
+    // window sized by that alone would be too low inside.
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     NonClientMetrics metrics(40, 8);
     ASSERT_GT(GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) - 20);
-    ShownHelpWindow help(0);
+    ShownHelpWindow help(HelpPage::Rules);
     ASSERT_NE(help.dialog(), nullptr);
     expectRoomForTheControlsAndCentred(help.dialog());
 }
 
 TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
-    ShownHelpWindow help(1);
+    ShownHelpWindow help(HelpPage::About);
     ASSERT_NE(help.dialog(), nullptr);
     expectControlsInsideAndApart(help.dialog());
-    HWND link = help.control(IDC_URL);
+    HWND link = help.control(IDC_LINK);
     wchar_t caption[64] = {};
     GetWindowTextW(link, caption, 64);
-    EXPECT_STREQ(caption, L"plumaro.example");
+    EXPECT_STREQ(caption, L"" PLUMARO_WEB_HOST);
     EXPECT_TRUE(GetWindowLongPtrW(link, GWL_STYLE) & SS_CENTER);
 
     LOGFONTW font{};

@@ -18,6 +18,7 @@
 
 #include "board_player.h"
 #include "help_resources.h"
+#include "runtime_files.h"
 
 namespace plumaro::testing {
 namespace {
@@ -40,7 +41,7 @@ fs::path shortcutTarget(const fs::path &shortcut) {
 }
 
 std::wstring rulesBesideProgram(const fs::path &program) {
-    std::ifstream in(program.parent_path() / L"default.txt", std::ios::binary);
+    std::ifstream in(program.parent_path() / runtime_files::kRules.name, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::wstring text(bytes.size(), L'\0');
     text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),

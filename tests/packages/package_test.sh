@@ -4,7 +4,7 @@
 #   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
 #       then plays the game from there
-#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe VERSION SIGNED-setup.exe CA.pem
+#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem
 #       installs silently, checks files, shortcut and uninstall entry,
 #       installs the signed one over it, checks its signatures, plays the
 #       installed game from its shortcut, then uninstalls silently and
@@ -18,10 +18,16 @@ kind=${1:?zip or setup}
 session=${2:?session folder}
 package=${3:?package}
 player=${4:?player program}
-version=${5:-}
+facts=${5:-}
 signed_package=${6:-}
 ca_file=${7:-}
-mapfile -t runtime_files < <(grep -v -e '^#' -e '^$' "$tools/../packaging/runtime-files.txt")
+# The second word of each line of the list: the path.
+mapfile -t runtime_files < <(sed -n 's/^[^#][^ ]* //p' "$tools/../packaging/runtime-files.txt")
+window_icon=$(sed -n 's/^windowIcon //p' "$tools/../packaging/runtime-files.txt")
+if [ -n "$facts" ]; then
+    # shellcheck source=/dev/null
+    . "$facts"
+fi
 
 # Wine reads non-ASCII paths correctly only in a UTF-8 locale.
 export LC_ALL=C.UTF-8
@@ -56,7 +62,7 @@ check_zip() {
     play "$(windows_path "$top/plumaro.exe")"
 }
 
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plumaro Puzzles'
+uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${PLUMARO_PRODUCT_NAME:-}"
 
 # registry_value NAME: the value's data as reg query prints it.
 registry_value() {
@@ -69,9 +75,9 @@ check_entry() {
         actual=$(registry_value "$name")
         [ "$actual" = "$expected" ] || fail "uninstall entry $name is '$actual', not '$expected'"
     done <<VALUES
-DisplayName|Plumaro Puzzles
-DisplayVersion|$version
-Publisher|Plumaro
+DisplayName|$PLUMARO_PRODUCT_NAME
+DisplayVersion|$PLUMARO_VERSION
+Publisher|$PLUMARO_PUBLISHER
 DisplayIcon|$folder\\plumaro.exe,0
 InstallLocation|$folder
 UninstallString|"$folder\\uninstall.exe"
@@ -86,7 +92,7 @@ VALUES
 # carries_icon_and_version EXE ICON: true if every image of the icon and the
 # version text are among the program's resources.
 carries_icon_and_version() {
-    python3 - "$1" "$2" "$version" <<'PY'
+    python3 - "$1" "$2" "$PLUMARO_VERSION" <<'PY'
 import struct, sys
 exe, ico = (open(name, "rb").read() for name in sys.argv[1:3])
 count = struct.unpack_from("<H", ico, 4)[0]
@@ -97,7 +103,7 @@ PY
 
 count_installed() {
     local entries shortcuts
-    entries=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -c 'Plumaro')
+    entries=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep -c -F "$PLUMARO_PRODUCT_NAME")
     shortcuts=$(find "$start_menu" -iname '*plumaro*' | wc -l)
     [ "$entries" -eq 1 ] || fail "$entries uninstall entries after installing again, not one"
     [ "$shortcuts" -eq 1 ] || fail "$shortcuts Start-menu shortcuts after installing again, not one"
@@ -118,9 +124,9 @@ check_setup() {
     local programs folder shortcut
     grep -q 'level="asInvoker"' "$package" || fail "the installer asks for administrator rights"
     programs="$(folder_of LOCALAPPDATA)/Programs"
-    installed="$programs/Plumaro Puzzles"
+    installed="$programs/$PLUMARO_PRODUCT_NAME"
     start_menu="$(folder_of APPDATA)/Microsoft/Windows/Start Menu/Programs"
-    shortcut="$start_menu/Plumaro Puzzles.lnk"
+    shortcut="$start_menu/$PLUMARO_PRODUCT_NAME.lnk"
 
     install
     for file in plumaro.exe "${runtime_files[@]}" uninstall.exe; do
@@ -128,8 +134,8 @@ check_setup() {
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
     for exe in "$package" "$installed/uninstall.exe"; do
-        carries_icon_and_version "$exe" "$installed/SOUND/birdicon.ico" ||
-            fail "$(basename "$exe") lacks the game's icon or version $version"
+        carries_icon_and_version "$exe" "$installed/$window_icon" ||
+            fail "$(basename "$exe") lacks the game's icon or version $PLUMARO_VERSION"
     done
     folder=$(windows_path "$installed")
     folder=${folder%\\}
@@ -158,7 +164,7 @@ check_setup() {
 case $kind in
 zip) check_zip ;;
 setup) check_setup ;;
-*) echo "usage: $0 zip|setup SESSION PACKAGE PLAYER [VERSION]" >&2; exit 2 ;;
+*) echo "usage: $0 zip|setup SESSION PACKAGE PLAYER [FACTS SIGNED CA]" >&2; exit 2 ;;
 esac
 [ "$failures" -eq 0 ] && echo "all checks passed"
 exit "$failures"

@@ -1,4 +1,4 @@
-// The result window in-process: what it shows for each verdict and how it
+// The result window in-process: what it shows for each result and how it
 // closes.
 #include <gtest/gtest.h>
 
@@ -6,15 +6,18 @@
 
 #include "pictures.h"
 #include "program_driver.h"
+#include "result_geometry.h"
 #include "result_resources.h"
 #include "result_window.h"
 
 namespace plumaro {
 namespace {
 
+using namespace result_geometry;
+
 // Runs `inspect` on the result window once it is up, then closes it with
 // the command (IDOK or IDCANCEL), all from inside its modal loop.
-void showAndInspect(const Verdict &verdict, const std::function<void(HWND)> &inspect, int closeWith = IDOK) {
+void showAndInspect(const Result &result, const std::function<void(HWND)> &inspect, int closeWith = IDOK) {
     static const std::function<void(HWND)> *pending = nullptr;
     static int command = IDOK;
     pending = &inspect;
@@ -28,39 +31,40 @@ void showAndInspect(const Verdict &verdict, const std::function<void(HWND)> &ins
         SendMessageW(dialog, WM_COMMAND, command, 0);
     });
     static const WindowIcons boardIcons = loadWindowIcons(windowIconPath());
-    showResultWindow(nullptr, GetModuleHandleW(nullptr), verdict, boardIcons);
+    showResultWindow(nullptr, GetModuleHandleW(nullptr), result, boardIcons);
     KillTimer(nullptr, timer);
 }
 
-std::vector<int> visiblePictures(HWND dialog) {
-    std::vector<int> visible;
-    for (int picture = 1; picture <= 4; ++picture)
-        if (IsWindowVisible(GetDlgItem(dialog, kImageIds[picture - 1])))
-            visible.push_back(picture);
+std::vector<ResultPicture> visiblePictures(HWND dialog) {
+    std::vector<ResultPicture> visible;
+    for (int at = 0; at < 4; ++at)
+        if (IsWindowVisible(GetDlgItem(dialog, kPictureControls[at])))
+            visible.push_back(static_cast<ResultPicture>(at));
     return visible;
 }
 
 TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
-    const Verdict verdicts[] = {{"WELL DONE", ResultPicture::Image1},
-                                {"GOOD TRY", ResultPicture::Image2},
-                                {"WELL DONE", ResultPicture::Image3},
-                                {"GOOD TRY", ResultPicture::Image4},
-                                {"WELL DONE", ResultPicture::Image1}}; // after Image4: nothing of it left
-    for (const Verdict &verdict : verdicts) {
+    const Result results[] = {{Verdict::WellDone, ResultPicture::InJust17Moves},
+                              {Verdict::GoodTry, ResultPicture::FewerMoves},
+                              {Verdict::WellDone, ResultPicture::InJust23Moves},
+                              {Verdict::GoodTry, ResultPicture::EmperorWoken},
+                              // after the last: nothing of it left
+                              {Verdict::WellDone, ResultPicture::InJust17Moves}};
+    for (const Result &result : results) {
         bool inspected = false;
-        showAndInspect(verdict, [&](HWND dialog) {
+        showAndInspect(result, [&](HWND dialog) {
             inspected = true;
             EXPECT_EQ(testing::windowText(dialog), L"Plumaro Puzzles");
             EXPECT_EQ(testing::windowText(GetDlgItem(dialog, IDC_MESSAGE)),
-                      std::wstring(verdict.message.begin(), verdict.message.end()));
-            EXPECT_EQ(visiblePictures(dialog), std::vector<int>{static_cast<int>(verdict.picture) + 1});
+                      result.verdict == Verdict::WellDone ? L"WELL DONE" : L"GOOD TRY");
+            EXPECT_EQ(visiblePictures(dialog), std::vector<ResultPicture>{result.picture});
         });
         EXPECT_TRUE(inspected);
     }
 }
 
 TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
-    showAndInspect({"GOOD TRY", ResultPicture::Image2}, [](HWND dialog) {
+    showAndInspect({Verdict::GoodTry, ResultPicture::FewerMoves}, [](HWND dialog) {
         RECT client{};
         GetClientRect(dialog, &client);
         const SIZE picture = bitmapSize(loadPicture(GetModuleHandleW(nullptr), IDR_RESULT_BACKGROUND).get());
@@ -73,12 +77,12 @@ TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
 }
 
 TEST(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
-    showAndInspect({"WELL DONE", ResultPicture::Image1}, [](HWND dialog) {
+    showAndInspect({Verdict::WellDone, ResultPicture::InJust17Moves}, [](HWND dialog) {
         UpdateWindow(dialog);
         HDC dc = GetDC(dialog);
         int red = 0, white = 0, other = 0;
-        for (int y = 96; y < 115; ++y) {
-            for (int x = 30; x < 146; ++x) {
+        for (int y = kMessageTop; y < kMessageTop + kMessageHeight; ++y) {
+            for (int x = kMessageLeft; x < kMessageLeft + kMessageWidth; ++x) {
                 const COLORREF pixel = GetPixel(dc, x, y);
                 if (pixel == RGB(192, 0, 0))
                     ++red;
@@ -97,7 +101,7 @@ TEST(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
 TEST(ResultWindowTest, EscapeClosesItToo) {
     bool inspected = false;
     showAndInspect(
-        {"GOOD TRY", ResultPicture::Image4}, [&](HWND) { inspected = true; }, IDCANCEL);
+        {Verdict::GoodTry, ResultPicture::EmperorWoken}, [&](HWND) { inspected = true; }, IDCANCEL);
     EXPECT_TRUE(inspected); // and showResultWindow returned
 }
 

@@ -5,15 +5,15 @@
 
 #include "board_geometry.h"
 #include "board_resources.h"
+#include "board_window.h"
 #include "help_resources.h"
-#include "module1.h"
-#include "puzzle.h"
 #include "result_resources.h"
+#include "texts.h"
 
 namespace plumaro::testing {
 
 BoardPlayer::BoardPlayer(const std::filesystem::path &exe, bool activateBoard) : program_(exe) {
-    board_ = program_.waitForWindow(L"PlumaroBoard");
+    board_ = program_.waitForWindow(BoardWindow::kClassName);
     if (board_ && activateBoard)
         activate(board_);
 }
@@ -53,7 +53,7 @@ POINT BoardPlayer::backgroundPoint() const {
 
 void BoardPlayer::clickSlot(int slot) { clickAt(slotCentre(slot)); }
 
-void BoardPlayer::clickSlots(const std::vector<std::int16_t> &slots) {
+void BoardPlayer::clickSlots(const std::vector<int> &slots) {
     for (const int slot : slots)
         clickSlot(slot);
 }
@@ -81,7 +81,7 @@ WORD BoardPlayer::arrowFor(int slot, bool keypad) const {
     return 0;
 }
 
-void BoardPlayer::slideWithArrows(const std::vector<std::int16_t> &slots) {
+void BoardPlayer::slideWithArrows(const std::vector<int> &slots) {
     activate(board_);
     bool keypad = false;
     for (const int slot : slots) {
@@ -106,17 +106,18 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
-std::wstring slotNameOf(int source) {
-    return source == 9 ? L"Empty" : source == 0 ? L"No picture" : L"Bird " + std::to_wstring(source);
+std::wstring slotNameOf(Picture picture) {
+    if (picture == Picture::Empty)
+        return L"Empty";
+    return picture == Picture::None ? L"No picture" : L"Bird " + std::to_wstring(birdNumber(picture));
 }
 
 BoardShown startOf(int puzzle) {
-    Module1::PuzzleNumber = static_cast<std::int16_t>(puzzle);
-    Board board;
-    InitNewGame(board);
+    Game game;
+    game.start(puzzle);
     BoardShown shown;
-    for (int slot = 1; slot <= 9; ++slot)
-        shown.push_back(board.isShown(slot) ? slotNameOf(board.source(slot)) : L"hidden");
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        shown.push_back(game.at(slot) == Picture::None ? L"hidden" : slotNameOf(game.at(slot)));
     shown.push_back(L"0");
     return shown;
 }
@@ -186,14 +187,14 @@ std::optional<ResultSeen> BoardPlayer::readResult() const {
     ResultSeen seen;
     seen.message = windowText(control(result, IDC_MESSAGE));
     int visible = 0;
-    for (int picture = 1; picture <= 4; ++picture) {
-        if (IsWindowVisible(control(result, kImageIds[picture - 1]))) {
+    for (std::size_t at = 0; at < kPictureControls.size(); ++at) {
+        if (IsWindowVisible(control(result, kPictureControls[at]))) {
             ++visible;
-            seen.picture = picture;
+            seen.picture = static_cast<ResultPicture>(at);
         }
     }
     if (visible != 1)
-        seen.picture = 0;
+        seen.picture.reset();
     return seen;
 }
 

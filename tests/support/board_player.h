@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "game.h"
 #include "program_driver.h"
 
 namespace plumaro::testing {
 
 // What the result window showed before it was closed.
 struct ResultSeen {
-    std::wstring message; // the verdict on the sign
-    int picture = 0;      // 1..4: which text picture was visible; 0 none or several
+    std::wstring message;                 // the verdict on the sign
+    std::optional<ResultPicture> picture; // the one text picture visible; none if none or several
 };
 
 // readAndCloseResult's way of closing the window with its caption's close box.
@@ -25,10 +26,9 @@ constexpr WORD kCloseBox = 0xFFFF;
 // What the board shows: each slot's name ("Bird 5", "Empty", "hidden" for a
 // hidden slot), and last the counter ("hidden" while it is).
 using BoardShown = std::vector<std::wstring>;
-// The name a slot gives the piece source it shows (9 the empty slot, 0 none).
-std::wstring slotNameOf(int source);
-// The start of the puzzle as the rules lay it out (through Module1 of this
-// process, which it leaves as a new game does).
+// The name a slot gives the picture it shows.
+std::wstring slotNameOf(Picture picture);
+// The start of the puzzle as the rules lay it out.
 BoardShown startOf(int puzzle);
 // `before` with the bird in the slot slid into the empty slot, one move more.
 BoardShown afterSlide(BoardShown before, int slot);
@@ -52,7 +52,7 @@ public:
     RECT counterArea() const;
     POINT backgroundPoint() const;
     void clickSlot(int slot);
-    void clickSlots(const std::vector<std::int16_t> &slots);
+    void clickSlots(const std::vector<int> &slots);
 
     // Presses a key with the board in the foreground.
     void pressOnBoard(WORD key);
@@ -61,7 +61,7 @@ public:
     // 0 when slot i is not next to the empty slot.
     WORD arrowFor(int slot, bool keypad = false) const;
     // Plays the slots as arrow keys, the main block's and the keypad's in turn.
-    void slideWithArrows(const std::vector<std::int16_t> &slots);
+    void slideWithArrows(const std::vector<int> &slots);
 
     // What slot i says it shows: "Bird 5", "Empty", ...
     std::wstring slotName(int slot) const;

@@ -3,6 +3,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -10,6 +11,8 @@
 
 #include "program_files.h"
 #include "program_folder.h"
+#include "runtime_files.h"
+#include "texts.h"
 
 namespace fs = std::filesystem;
 
@@ -38,19 +41,23 @@ void installProgram(const fs::path &folder) {
     const fs::path from = buildFolder();
     // The long form, for folders deeper than MAX_PATH allows.
     const auto longForm = [](const fs::path &path) { return longPathForm(path.wstring()); };
-    std::vector<fs::path> missing{folder / L"SOUND"};
+    std::vector<fs::path> missing;
     for (fs::path parent = folder;
          parent != parent.parent_path() && GetFileAttributesW(longForm(parent).c_str()) == INVALID_FILE_ATTRIBUTES;
          parent = parent.parent_path())
-        missing.push_back(parent);
-    for (auto made = missing.rbegin(); made != missing.rend(); ++made)
-        CreateDirectoryW(longForm(*made).c_str(), nullptr);
-    std::vector<fs::path> files{L"plumaro.exe", L"default.txt", L"tavi.txt"};
-    for (const auto &sound : fs::directory_iterator(from / L"SOUND"))
-        files.push_back(L"SOUND" / sound.path().filename());
+        missing.insert(missing.begin(), parent);
+    std::vector<fs::path> files{L"plumaro.exe"};
+    for (const auto &file : runtime_files::kAll) {
+        files.emplace_back(file.name);
+        for (fs::path inner = files.back().parent_path(); !inner.empty(); inner = inner.parent_path())
+            missing.push_back(folder / inner);
+    }
+    // Each folder after the one that holds it.
+    std::ranges::sort(missing, {}, [](const fs::path &path) { return path.native().size(); });
+    for (const auto &made : missing)
+        CreateDirectoryW(longForm(made).c_str(), nullptr);
     for (const fs::path &file : files)
-        if (fs::exists(from / file))
-            CopyFileW((from / file).c_str(), longForm(folder / file).c_str(), FALSE);
+        CopyFileW((from / file).c_str(), longForm(folder / file).c_str(), FALSE);
 }
 
 std::string readBytes(const fs::path &file) {
@@ -265,7 +272,7 @@ GUITHREADINFO threadInfoOf(HWND window) {
 
 HWND helpWindowOf(const RunningProgram &program) {
     for (HWND window : program.windows())
-        if (windowText(window) == L"Plumaro Puzzle - Help")
+        if (windowText(window) == loadText(IDS_HELP_CAPTION))
             return window;
     return nullptr;
 }

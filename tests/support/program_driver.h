@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "help_resources.h"
-
 namespace plumaro::testing {
 
 using namespace std::chrono_literals;
@@ -115,11 +113,6 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
     }
     return true;
 }
-
-// The help window's buttons.
-constexpr int kRulesButton = IDC_HELP_RULES;
-constexpr int kOkButton = IDC_HELP_OK;
-constexpr int kAboutButton = IDC_HELP_ABOUT;
 
 // What the thread that owns the window has active, focused and captured.
 GUITHREADINFO threadInfoOf(HWND window);

@@ -1,19 +1,24 @@
 // The benchmark's floor: the emptiest window that does what the game's board
-// must do at start-up. A 580 x 467 client with a menu bar; built with
-// FLOOR_PLAYS_SOUND it also plays SOUND\G0034.WAV once on its first
-// activation, and a click in it opens a blank 340 x 204 dialog with OK.
+// must do at start-up. A client the size of the board's with a menu bar;
+// built with FLOOR_PLAYS_SOUND it also plays the start-up sound once on its
+// first activation, and a click in it opens a blank dialog the size of the
+// result window's, with its OK button.
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <string>
 
+#include "board_geometry.h"
 #include "floor_resources.h"
+#include "result_geometry.h"
+#include "runtime_files.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"PlumaroFloor";
-constexpr int kClientWidth = 580, kClientHeight = 467;
-constexpr int kDialogWidth = 340, kDialogHeight = 204;
+using plumaro::board_geometry::kClientHeight;
+using plumaro::board_geometry::kClientWidth;
+namespace resultWindow = plumaro::result_geometry;
 
 #ifdef FLOOR_PLAYS_SOUND
 std::wstring programFolder() {
@@ -26,12 +31,14 @@ std::wstring programFolder() {
 INT_PTR CALLBACK blankDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
-        RECT frame{0, 0, kDialogWidth, kDialogHeight};
+        RECT frame{0, 0, resultWindow::kClientWidth, resultWindow::kClientHeight};
         AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
         SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER);
-        SetWindowPos(GetDlgItem(dialog, IDOK), nullptr, 220, 167, 85, 24, SWP_NOZORDER);
+        // At the 96 dpi the benchmark runs at: 15 twips a pixel.
+        SetWindowPos(GetDlgItem(dialog, IDOK), nullptr, resultWindow::kOkLeft, resultWindow::kOkTop,
+                     resultWindow::kOkWidthInTwips / 15, resultWindow::kOkHeightInTwips / 15, SWP_NOZORDER);
         return TRUE;
     }
     case WM_COMMAND:
@@ -49,7 +56,7 @@ LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && !GetWindowLongPtrW(window, GWLP_USERDATA)) {
             SetWindowLongPtrW(window, GWLP_USERDATA, 1);
-            const std::wstring sound = programFolder() + L"\\SOUND\\G0034.WAV";
+            const std::wstring sound = programFolder() + L"\\" + plumaro::runtime_files::kStartupSound.name;
             PlaySoundW(sound.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
         }
         break;
@@ -81,8 +88,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-    HWND window = CreateWindowExW(0, kClassName, L"Floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, kClassName, L"Floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
     ShowWindow(window, showCommand);
