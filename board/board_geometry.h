@@ -1,33 +1,25 @@
 // Where the board window's pictures and controls lie in its client area, in pixels. The board
 // window, the tests that play it and the artwork generator (assets/art/geometry.py reads the
 // numbers below from this file) all take them from here, so none can disagree with the others.
-// Keep each value a plain `constexpr int kName = number;` line for the generator's sake.
+// Keep the values in lines of `constexpr int kName = number, ...;` for the generator's sake.
 #pragma once
 
 namespace plumaro::board_geometry {
 
 // The client area: the size of the background picture.
-constexpr int kClientWidth = 580;
-constexpr int kClientHeight = 467;
+constexpr int kClientWidth = 580, kClientHeight = 467;
 
 // Slot i (1..9) lies in row (i-1)/3 and column (i-1)%3 of the grid; its top-left corner is
 // (kSlotLeft + kSlotPitch * column, kSlotTop + kSlotPitch * row), leaving two pixels between
 // neighbours.
-constexpr int kSlotLeft = 134;
-constexpr int kSlotTop = 50;
-constexpr int kSlotPitch = 80;
-constexpr int kSlotSize = 78;
+constexpr int kSlotLeft = 134, kSlotTop = 50, kSlotPitch = 80, kSlotSize = 78;
 
 // The move counter's top-left corner. Its size is kept in twips, so that it grows with the
 // resolution: 25 x 19 pixels at 96 dpi.
-constexpr int kCounterLeft = 390;
-constexpr int kCounterTop = 60;
-constexpr int kCounterWidthInTwips = 375;
-constexpr int kCounterHeightInTwips = 285;
+constexpr int kCounterLeft = 390, kCounterTop = 60, kCounterWidthInTwips = 375, kCounterHeightInTwips = 285;
 
 // The title picture's top-left corner, shown until the first game.
-constexpr int kSplashLeft = 144;
-constexpr int kSplashTop = 69;
+constexpr int kTitleLeft = 144, kTitleTop = 69;
 
 // Slot `index` (1..9): its left and top edges in the client area.
 constexpr int slotLeft(int index) { return kSlotLeft + kSlotPitch * ((index - 1) % 3); }

@@ -230,7 +230,7 @@ void BoardWindow::paint() {
     HDC dc = BeginPaint(window_, &paint);
     drawBitmap(dc, background_.get(), 0, 0);
     if (titleShown_)
-        drawBitmap(dc, title_.get(), kSplashLeft, kSplashTop);
+        drawBitmap(dc, title_.get(), kTitleLeft, kTitleTop);
     EndPaint(window_, &paint);
 }
 
@@ -390,7 +390,7 @@ void BoardWindow::startGame(int puzzle) {
     if (titleShown_) {
         titleShown_ = false;
         const SIZE size = bitmapSize(title_.get());
-        const RECT title{kSplashLeft, kSplashTop, kSplashLeft + size.cx, kSplashTop + size.cy};
+        const RECT title{kTitleLeft, kTitleTop, kTitleLeft + size.cx, kTitleTop + size.cy};
         InvalidateRect(window_, &title, FALSE);
     }
     createCounter(); // should Windows refuse it, the game plays on uncounted

@@ -1,58 +1,39 @@
 // The three puzzles. The artwork generator reads each puzzle's par and
-// in-par picture from this table (assets/art/pars.py): keep each on a line
-// of its own, as `.par = 17,` and `.inPar = ResultPicture::...,`.
+// in-par picture from this table (assets/art/pars.py): keep each puzzle on
+// a line of its own, as it stands.
 #include "puzzles.h"
+
+#include <string_view>
 
 namespace plumaro {
 
 namespace {
 
-constexpr Picture N = Picture::None;
-constexpr Picture E = Picture::Empty;
-constexpr Picture B1 = Picture::Bird1, B2 = Picture::Bird2, B3 = Picture::Bird3, B4 = Picture::Bird4;
-constexpr Picture B5 = Picture::Bird5, B6 = Picture::Bird6, B7 = Picture::Bird7, B8 = Picture::Bird8;
+// A board drawn row by row: a bird's number, E for the empty slot, a dot for
+// a slot without a picture; blanks and slashes only space it out.
+constexpr Board drawn(std::string_view rows) {
+    Board board{};
+    std::size_t slot = 0;
+    for (const char mark : rows) {
+        if (mark == ' ' || mark == '/')
+            continue;
+        if (slot == board.size() || !(mark == 'E' || mark == '.' || (mark >= '1' && mark <= '8')))
+            throw "a board is nine marks: 1 to 8, E or a dot";
+        board[slot++] = mark == 'E' ? Picture::Empty : mark == '.' ? Picture::None : bird(mark - '0');
+    }
+    if (slot != board.size())
+        throw "a board is nine marks: 1 to 8, E or a dot";
+    return board;
+}
 
-// Boards are written row by row, slots 1..9.
-// clang-format off
+// Puzzle 1 is played on the top two rows, where birds 5 and 2 change places.
+// Puzzle 2 wants birds 1 to 8 in order; slot 9 does not matter. In puzzle 3,
+// bird 5 starts where the goal wants it, and must stay there.
 constexpr Puzzle kPuzzles[kPuzzleCount] = {
-    // Puzzle 1 is played on the top two rows: birds 5 and 2 change places.
-    {
-        .start = {B1, E, B2,
-                  B3, B4, B5,
-                  N, N, N},
-        .goal = {N, N, B5,
-                 N, N, B2,
-                 N, N, N},
-        .par = 17,
-        .inPar = ResultPicture::InJust17Moves,
-        .slot7MustStay = false,
-    },
-    // Puzzle 2: birds 1 to 8 in order; slot 9 does not matter.
-    {
-        .start = {B7, B5, B6,
-                  B8, B3, B2,
-                  B4, E, B1},
-        .goal = {B1, B2, B3,
-                 B4, B5, B6,
-                 B7, B8, N},
-        .par = 23,
-        .inPar = ResultPicture::InJust23Moves,
-        .slot7MustStay = false,
-    },
-    // Puzzle 3: bird 5 starts where the goal wants it, and must stay there.
-    {
-        .start = {B2, B4, B8,
-                  B1, B7, B6,
-                  B5, E, B3},
-        .goal = {B3, B2, B1,
-                 B4, E, B8,
-                 B5, B6, B7},
-        .par = 17,
-        .inPar = ResultPicture::InJust17Moves,
-        .slot7MustStay = true,
-    },
+    {drawn("1 E 2 / 3 4 5 / . . ."), drawn(". . 5 / . . 2 / . . ."), 17, ResultPicture::InJust17Moves, false},
+    {drawn("7 5 6 / 8 3 2 / 4 E 1"), drawn("1 2 3 / 4 5 6 / 7 8 ."), 23, ResultPicture::InJust23Moves, false},
+    {drawn("2 4 8 / 1 7 6 / 5 E 3"), drawn("3 2 1 / 4 E 8 / 5 6 7"), 17, ResultPicture::InJust17Moves, true},
 };
-// clang-format on
 
 } // namespace
 

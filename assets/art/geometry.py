@@ -10,7 +10,8 @@ _TWIPS_PER_PIXEL = 15  # at 96 dpi, the resolution the artwork is drawn for
 
 def _values(header):
     with open(os.path.join(_ROOT, header)) as source:
-        return {name: int(value) for name, value in re.findall(r"constexpr int (k\w+) = (\d+);", source.read())}
+        lines = re.findall(r"^constexpr int (k\w+ = \d+(?:, k\w+ = \d+)*);$", source.read(), re.M)
+    return {name: int(value) for line in lines for name, value in re.findall(r"(k\w+) = (\d+)", line)}
 
 
 _BOARD = _values("board/board_geometry.h")
@@ -23,7 +24,7 @@ GRID = (_BOARD["kSlotLeft"], _BOARD["kSlotTop"],
 COUNTER = (_BOARD["kCounterLeft"], _BOARD["kCounterTop"],
            _BOARD["kCounterLeft"] + _BOARD["kCounterWidthInTwips"] // _TWIPS_PER_PIXEL,
            _BOARD["kCounterTop"] + _BOARD["kCounterHeightInTwips"] // _TWIPS_PER_PIXEL)
-SPLASH = (_BOARD["kSplashLeft"], _BOARD["kSplashTop"])
+TITLE = (_BOARD["kTitleLeft"], _BOARD["kTitleTop"])
 
 _RESULT = _values("result/result_geometry.h")
 RESULT_CLIENT = (_RESULT["kClientWidth"], _RESULT["kClientHeight"])

@@ -7,13 +7,13 @@ _TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "c
 
 with open(_TABLE) as _source:
     _TEXT = _source.read()
-_PARS = [int(par) for par in re.findall(r"^\s+\.par = (\d+),$", _TEXT, re.M)]
-_PICTURES = re.findall(r"^\s+\.inPar = ResultPicture::(\w+),$", _TEXT, re.M)
-if not _PARS or len(_PARS) != len(_PICTURES):
-    raise SystemExit("pars.py: core/puzzles.cpp has no .par and .inPar for every puzzle")
+# One puzzle a line: drawn("start"), drawn("goal"), par, ResultPicture::InPar, slot 7 must stay.
+_ROWS = re.findall(r'^\s+\{drawn\("[^"]*"\), drawn\("[^"]*"\), (\d+), ResultPicture::(\w+), (?:true|false)\},$', _TEXT, re.M)
+if len(_ROWS) != 3:
+    raise SystemExit("pars.py: core/puzzles.cpp does not list three puzzles as it used to")
 
 # ResultPicture name -> the par of the puzzles solved in par with it.
 NAMED = {}
-for _picture, _par in zip(_PICTURES, _PARS):
-    if NAMED.setdefault(_picture, _par) != _par:
+for _par, _picture in _ROWS:
+    if NAMED.setdefault(_picture, int(_par)) != int(_par):
         raise SystemExit("pars.py: puzzles with different pars share the picture " + _picture)

@@ -1,11 +1,11 @@
 # The title card shown on the board's panel before the first game: lettering and a bird on a branch.
 import bird
 import board
-from geometry import SPLASH
+from geometry import TITLE
 from engrave import catmull, poly_d
 
 # Where the program draws the title on the board.
-AT = SPLASH
+AT = TITLE
 SIZE = (260, 139)
 SERIF = "Linux Libertine O"
 
