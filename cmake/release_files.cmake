@@ -5,8 +5,8 @@
 #   generated/release-facts.sh  the same, for the packaging scripts and their tests
 #   generated/runtime_files.h   the run-time files' names, for the program and its tests
 #   runtime/                    the run-time files, filled in with the facts
-# Sets PLUMARO_RUNTIME_DIR (that last folder) and PLUMARO_RUNTIME_FILES (the
-# paths under it).
+# Sets PLUMARO_RUNTIME_DIR (that last folder), PLUMARO_RUNTIME_FILES (the
+# paths under it) and PLUMARO_RUNTIME_FILE_<name> (each one's path).
 
 string(TOUPPER "${PLUMARO_PRODUCT_NAME}" PLUMARO_ABOUT_TITLE)
 string(REPLACE " " "." PLUMARO_ASSEMBLY_NAME "${PLUMARO_PRODUCT_NAME}")
@@ -21,6 +21,8 @@ foreach(line IN LISTS lines)
     message(FATAL_ERROR "packaging/runtime-files.txt: '${line}' is not a name and a path")
   endif()
   set(path ${CMAKE_MATCH_2})
+  # For the read-mes: PLUMARO_RUNTIME_FILE_rules and the like.
+  set(PLUMARO_RUNTIME_FILE_${CMAKE_MATCH_1} ${path})
   string(SUBSTRING ${CMAKE_MATCH_1} 0 1 first)
   string(SUBSTRING ${CMAKE_MATCH_1} 1 -1 rest)
   string(TOUPPER ${first} first)

@@ -365,6 +365,7 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
 }
 
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     ASSERT_NE(board_, nullptr);
     const StandInBrowser browser;
     if (!browser)
