@@ -8,14 +8,23 @@
 #include <string>
 #include <vector>
 
+#include "runtime_files.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using plumaro::runtime_files::RuntimeFile;
 
 const std::string kAssets = PLUMARO_ASSETS_DIR;
 
 Bytes readFile(const std::string &relative) {
     std::ifstream in(kAssets + "/" + relative, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A run-time file as the build puts it beside the program, filled in.
+Bytes readFile(const RuntimeFile &file) {
+    std::ifstream in(std::string(PLUMARO_RUNTIME_DIR) + "/" + file.path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -142,13 +151,14 @@ TEST(Artwork, HandCursorIsOneTwoColourImageWithHotSpotAtFingertip) {
 }
 
 struct IconFile {
-    const char *file;
+    std::string file;
     std::vector<int> sizes;
 };
 
 TEST(Artwork, IconsHoldTheExpectedImages) {
-    const std::vector<IconFile> icons = {{"pictures/board.ico", {16, 20, 24, 32, 40, 48, 64, 256}},
-                                         {"runtime/SOUND/birdicon.ico", {16, 32, 48}}};
+    const std::vector<IconFile> icons = {
+        {"pictures/board.ico", {16, 20, 24, 32, 40, 48, 64, 256}},
+        {std::string("runtime/") + plumaro::runtime_files::kWindowIcon.path, {16, 32, 48}}};
     for (const auto &icon : icons) {
         SCOPED_TRACE(icon.file);
         const Bytes b = readFile(icon.file);
@@ -191,8 +201,8 @@ TEST(Artwork, IconsHoldTheExpectedImages) {
 }
 
 TEST(Artwork, BirdCallIsShortMonoPcm) {
-    const char *file = "runtime/SOUND/G0034.WAV";
-    SCOPED_TRACE(file);
+    const RuntimeFile &file = plumaro::runtime_files::kStartupSound;
+    SCOPED_TRACE(file.path);
     const Bytes b = readFile(file);
     ASSERT_GE(b.size(), 44u) << "missing or truncated";
     EXPECT_EQ(tag(b, 0, 4), "RIFF");
@@ -218,13 +228,13 @@ TEST(Artwork, BirdCallIsShortMonoPcm) {
 // The help texts are read in the system's ANSI code page: in plain ASCII
 // they read the same in every one of them.
 TEST(Artwork, HelpTextsArePlainAsciiWithWindowsLineEnds) {
-    for (const char *text : {"runtime/default.txt", "runtime/tavi.txt"}) {
+    for (const RuntimeFile &text : {plumaro::runtime_files::kRules, plumaro::runtime_files::kAbout}) {
         const Bytes bytes = readFile(text);
-        ASSERT_FALSE(bytes.empty()) << text;
+        ASSERT_FALSE(bytes.empty()) << text.path;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
-            EXPECT_LT(bytes[i], 0x80) << text << " byte " << i;
+            EXPECT_LT(bytes[i], 0x80) << text.path << " byte " << i;
             if (bytes[i] == '\n') {
-                EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << text << " line end at " << i;
+                EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << text.path << " line end at " << i;
             }
         }
     }
