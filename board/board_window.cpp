@@ -135,6 +135,9 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETOBJECT:
         return answerWindowGetObject(window_, wParam, lParam, spoken_);
+    case WM_CLOSE:
+        close();
+        return 0;
     case WM_DESTROY:
         // Only the game's window ends the program. Windows also sends this
         // when WM_CREATE fails (Wine does not); a quit posted then would
@@ -379,9 +382,8 @@ void BoardWindow::onKeyDown(WPARAM key) {
 
 void BoardWindow::showResultIfSolved() {
     const auto result = game_.result();
-    if (!result)
+    if (!result || !showOver([&] { showResultWindow(window_, instance_, *result, icons_); }))
         return;
-    showResultWindow(window_, instance_, *result, icons_);
     game_.end();
     say(boardDescription(game_)); // back on the board: where the game stands
 }
@@ -441,6 +443,10 @@ void BoardWindow::sayMove(const Game &before, int index) {
 }
 
 void BoardWindow::onCommand(int id) {
+    // The menu cannot be used under a modal window; a command posted from
+    // outside meanwhile would change the game under the result.
+    if (windowsOver_ > 0 && id != IDM_EXIT)
+        return;
     switch (id) {
     case IDM_PUZZLE1:
         startGame(1);
@@ -452,7 +458,7 @@ void BoardWindow::onCommand(int id) {
         startGame(3);
         break;
     case IDM_EXIT:
-        DestroyWindow(window_);
+        close();
         break;
     case IDM_RULES:
         showHelp(HelpPage::Rules);
@@ -463,6 +469,40 @@ void BoardWindow::onCommand(int id) {
     }
 }
 
-void BoardWindow::showHelp(HelpPage page) { showHelpWindow(window_, instance_, page); }
+void BoardWindow::showHelp(HelpPage page) {
+    showOver([&] { showHelpWindow(window_, instance_, page); });
+}
+
+// The board goes at once, unless a modal window of the program stands over
+// it: the code that opened that window is still running and will come back
+// to the board. Then every window over the board is asked to close, and the
+// board closes once the last of them has returned.
+void BoardWindow::close() {
+    if (windowsOver_ == 0) {
+        DestroyWindow(window_);
+        return;
+    }
+    closing_ = true;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM board) {
+            for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
+                if (owner == reinterpret_cast<HWND>(board))
+                    PostMessageW(window, WM_CLOSE, 0, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(window_));
+}
+
+bool BoardWindow::showOver(const std::function<void()> &show) {
+    ++windowsOver_;
+    show();
+    --windowsOver_;
+    if (!closing_)
+        return true;
+    if (windowsOver_ == 0)
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+    return false;
+}
 
 } // namespace plumaro

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -67,6 +68,13 @@ private:
     // has closed the game is over.
     void showResultIfSolved();
     void showHelp(HelpPage page);
+    // Shows a modal window over the board by calling show(). False when the
+    // board is to close meanwhile: the caller then touches the game no more,
+    // and the board closes as soon as the caller has returned.
+    bool showOver(const std::function<void()> &show);
+    // Closes the board, and the program with it: at once, or after the
+    // windows over it have closed.
+    void close();
     // Makes the slots and the counter show the game.
     void showGame();
 
@@ -96,6 +104,8 @@ private:
     bool firstActivation_ = true;
     bool started_ = false; // start-up has run to its end: closing ends the program
     int pressedSlot_ = 0;  // the slot a click began on, while the button is down
+    int windowsOver_ = 0;  // modal windows shown over the board, still open
+    bool closing_ = false; // asked to close while a window was open over it
 };
 
 } // namespace plumaro

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "board_player.h"
@@ -321,13 +322,32 @@ TEST(Leaving, ExitEndsTheProgramAtOnceMidGame) {
     EXPECT_EQ(exitCode, 0u);
 }
 
-TEST(Leaving, TheCloseBoxEndsTheProgram) {
-    BoardPlayer player;
-    ASSERT_NE(player.board(), nullptr);
-    PostMessageW(player.board(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(player.program().waitForExit(exitCode));
-    EXPECT_EQ(exitCode, 0u);
+// The close box, and what Task Manager's End task and taskkill send: a
+// WM_CLOSE to the board while the verdict or the help shows over it.
+TEST(Leaving, ClosingTheBoardEndsTheProgramCleanlyWhateverShowsOverIt) {
+    const std::pair<const char *, std::function<bool(BoardPlayer &)>> cases[] = {
+        {"nothing", [](BoardPlayer &) { return true; }},
+        {"the verdict",
+         [](BoardPlayer &player) {
+             player.choosePuzzle(1);
+             player.clickSlots(*solver::shortestSolution(1));
+             return waitFor([&] { return player.resultWindow() != nullptr; });
+         }},
+        {"the help", [](BoardPlayer &player) { return player.postHelpCommand(IDM_ABOUT) != nullptr; }},
+    };
+    for (const auto &[over, open] : cases) {
+        SCOPED_TRACE(over);
+        BoardPlayer player;
+        ASSERT_NE(player.board(), nullptr);
+        ASSERT_TRUE(open(player));
+        if (over == cases[0].first)
+            PostMessageW(player.board(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            PostMessageW(player.board(), WM_CLOSE, 0, 0);
+        DWORD exitCode = 1;
+        ASSERT_TRUE(player.program().waitForExit(exitCode));
+        EXPECT_EQ(exitCode, 0u) << std::hex << exitCode;
+    }
 }
 
 } // namespace
