@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "accessible.h"
+#include "announcer.h"
 #include "board_geometry.h"
 #include "board_resources.h"
 #include "controls.h"
@@ -115,8 +116,15 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         return 1; // the background picture covers the whole client area
-    case WM_PAINT:
-        paint();
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        paintBoard(dc);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT: // for the announcer, which shows what lies below it
+        paintBoard(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == counter_) {
@@ -170,6 +178,7 @@ bool BoardWindow::onCreate() {
         if (!slots_[slot - 1])
             return false;
     }
+    announcer_ = std::make_unique<Announcer>(window_, spoken_);
     return true;
 }
 
@@ -228,13 +237,10 @@ void BoardWindow::onActivate() {
     firstActivation_ = false;
 }
 
-void BoardWindow::paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
+void BoardWindow::paintBoard(HDC dc) {
     drawBitmap(dc, background_.get(), 0, 0);
     if (titleShown_)
         drawBitmap(dc, title_.get(), kTitleLeft, kTitleTop);
-    EndPaint(window_, &paint);
 }
 
 void BoardWindow::paintSlot(HWND slot, int index) {
@@ -324,7 +330,7 @@ void BoardWindow::onSlotReleased(int index, POINT point) {
 
 void BoardWindow::onSlotClicked(int index) {
     if (!game_.underWay) {
-        say(noGameText(game_));
+        say(Announcement::Refusal, noGameText(game_));
         return;
     }
     const Game before = game_;
@@ -364,20 +370,20 @@ void BoardWindow::onKeyDown(WPARAM key) {
         arrow = Arrow::Down;
         break;
     case kReadBoardKey:
-        say(boardText(game_));
+        say(Announcement::Reading, boardText(game_));
         return;
     case kReadCountKey:
-        say(countText(game_));
+        say(Announcement::Reading, countText(game_));
         return;
     default:
         return;
     }
     if (!game_.underWay)
-        say(noGameText(game_));
+        say(Announcement::Refusal, noGameText(game_));
     else if (const int slot = game_.slotSlidingToward(arrow))
         clickSlot(slot);
     else
-        say(noBirdText(arrow));
+        say(Announcement::Refusal, noBirdText(arrow));
 }
 
 void BoardWindow::showResultIfSolved() {
@@ -385,7 +391,9 @@ void BoardWindow::showResultIfSolved() {
     if (!result || !showOver([&] { showResultWindow(window_, instance_, *result, icons_); }))
         return;
     game_.end();
-    say(boardDescription(game_)); // back on the board: where the game stands
+    // Where the game stands is said once, as the board gets the focus back:
+    // readers speak its description then.
+    spoken_->description = boardDescription(game_);
 }
 
 void BoardWindow::startGame(int puzzle) {
@@ -398,7 +406,7 @@ void BoardWindow::startGame(int puzzle) {
     createCounter(); // should Windows refuse it, the game plays on uncounted
     game_.start(puzzle);
     showGame();
-    say(startText(game_));
+    say(Announcement::Start, startText(game_));
 }
 
 // Touches only what changes (a move changes two slots and the counter): each
@@ -430,16 +438,16 @@ void BoardWindow::showGame() {
     ShowWindow(counter_, SW_SHOWNA);
 }
 
-void BoardWindow::say(std::wstring text) {
+void BoardWindow::say(Announcement what, std::wstring text) {
     spoken_->description = boardDescription(game_);
-    announce(window_, *spoken_, std::move(text));
+    announcer_->say(what, std::move(text));
 }
 
 void BoardWindow::sayMove(const Game &before, int index) {
     if (game_.board == before.board)
-        say(cannotMoveText(game_, index));
+        say(Announcement::Refusal, cannotMoveText(game_, index));
     else
-        say(movedText(game_, index, before.emptySlot()));
+        say(Announcement::Move, movedText(game_, index, before.emptySlot()));
 }
 
 void BoardWindow::onCommand(int id) {

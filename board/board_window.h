@@ -9,6 +9,7 @@
 #include <string>
 
 #include "accessible.h"
+#include "announcer.h"
 #include "game.h"
 #include "handles.h"
 #include "help_window.h"
@@ -46,7 +47,7 @@ private:
     // checks the display; false, with the exit code, when the program ends.
     bool startUp(int &exitCode);
     void onActivate();
-    void paint();
+    void paintBoard(HDC dc);
     void paintSlot(HWND slot, int index);
     void onCommand(int id);
     void onKeyDown(WPARAM key);
@@ -78,10 +79,10 @@ private:
     // Makes the slots and the counter show the game.
     void showGame();
 
-    // What a player who cannot see the board hears: say() speaks a text
-    // through the window's accessible object, and sayMove() what a press on
-    // slot `index` did to the game that was `before`.
-    void say(std::wstring text);
+    // What a player who cannot see the board hears: say() speaks a text now,
+    // and sayMove() what a press on slot `index` did to the game that was
+    // `before`.
+    void say(Announcement what, std::wstring text);
     void sayMove(const Game &before, int index);
 
     HWND window_;
@@ -101,6 +102,7 @@ private:
 
     Game game_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
+    std::unique_ptr<Announcer> announcer_; // made with the window
     bool firstActivation_ = true;
     bool started_ = false; // start-up has run to its end: closing ends the program
     int pressedSlot_ = 0;  // the slot a click began on, while the button is down

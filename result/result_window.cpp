@@ -9,6 +9,7 @@
 #include <string>
 
 #include "accessible.h"
+#include "announcer.h"
 #include "controls.h"
 #include "dialog_box.h"
 #include "handles.h"
@@ -56,7 +57,7 @@ std::wstring wordsOf(ResultPicture picture) {
 
 UINT verdictText(Verdict verdict) { return verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY; }
 
-// Posted once the window shows, to speak the verdict and the picture's
+// Posted as the window first shows, to speak the verdict and the picture's
 // words after readers have spoken the window itself.
 constexpr UINT kSayVerdict = WM_APP + 1;
 
@@ -91,6 +92,8 @@ private:
     UniqueFont messageFont_;
     const WindowIcons &icons_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
+    std::unique_ptr<Announcer> announcer_;
+    bool verdictSaid_ = false; // once: Windows shows the window again when the board is restored
 };
 
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,12 +130,14 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             EndDialog(dialog_, IDOK);
         return TRUE;
     case WM_SHOWWINDOW:
-        if (wParam)
+        if (wParam && !verdictSaid_) {
+            verdictSaid_ = true;
             PostMessageW(dialog_, kSayVerdict, 0, 0);
+        }
         return FALSE;
     case kSayVerdict:
-        announce(dialog_, *spoken_,
-                 formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)}));
+        announcer_->say(Announcement::Verdict,
+                        formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)}));
         return TRUE;
     case WM_GETOBJECT:
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
@@ -174,6 +179,7 @@ bool ResultWindow::onCreate() {
         placeControl(control, shown.placement);
     }
 
+    announcer_ = std::make_unique<Announcer>(dialog_, spoken_);
     HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
     if (!ok)
         return false;

@@ -284,12 +284,6 @@ private:
     AccessibleDescription what_;
 };
 
-// The announcement: a child element of the window's client object that no
-// child window's number reaches.
-constexpr long kAnnouncement = 0x7FFF;
-
-bool isAnnouncement(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == kAnnouncement; }
-
 HRESULT giveNumber(VARIANT *out, long value) {
     if (!out)
         return E_POINTER;
@@ -306,8 +300,8 @@ HRESULT giveText(BSTR *out, const std::wstring &value) {
 }
 
 // A window's client area: the system's own object, which knows the window's
-// name, children and places, with the window's description and its
-// announcement added.
+// name, children and places, with the window's description and its alerts
+// added.
 class WindowAccessible final : public AccessibleObject {
 public:
     WindowAccessible(HWND window, IAccessible *standard, std::shared_ptr<SpokenTexts> texts)
@@ -327,8 +321,8 @@ public:
         return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, argument);
     }
 
-    // IAccessible: the description and the announcement are the window's,
-    // the rest the system's.
+    // IAccessible: the description and the alerts are the window's, the rest
+    // the system's.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override { return standard_->get_accParent(parent); }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override { return standard_->get_accChildCount(count); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override {
@@ -342,7 +336,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
         if (!isAnnouncement(child))
             return standard_->get_accName(child, name);
-        return connected() ? giveText(name, texts_->announcement) : CO_E_OBJNOTCONNECTED;
+        return connected() ? giveText(name, *texts_->find(child.lVal)) : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override {
         return standard_->get_accValue(self(child), value);
@@ -401,9 +395,11 @@ private:
 
     bool connected() const { return IsWindow(window_) != FALSE; }
 
-    // The announcement has the window's place and no help, value or action
-    // of its own: for those it is the window itself.
-    static VARIANT self(VARIANT child) {
+    bool isAnnouncement(const VARIANT &child) const { return child.vt == VT_I4 && texts_->find(child.lVal); }
+
+    // An alert has the window's place and no help, value or action of its
+    // own: for those it is the window itself.
+    VARIANT self(VARIANT child) const {
         if (isAnnouncement(child))
             child.lVal = CHILDID_SELF;
         return child;
@@ -443,9 +439,25 @@ LRESULT answerWindowGetObject(HWND window, WPARAM wParam, LPARAM lParam, const s
     return result;
 }
 
-void announce(HWND window, SpokenTexts &texts, std::wstring text) {
-    texts.announcement = std::move(text);
-    NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, kAnnouncement);
+long SpokenTexts::add(std::wstring words) {
+    // Enough for a reader that falls behind by a few dozen moves.
+    constexpr std::size_t kMostKept = 64;
+    kept_.push_back(std::move(words));
+    if (kept_.size() > kMostKept) {
+        kept_.pop_front();
+        ++first_;
+    }
+    return first_ + static_cast<long>(kept_.size()) - 1;
+}
+
+const std::wstring *SpokenTexts::find(long number) const {
+    if (number < first_ || number - first_ >= static_cast<long>(kept_.size()))
+        return nullptr;
+    return &kept_[static_cast<std::size_t>(number - first_)];
+}
+
+void raiseAlert(HWND window, SpokenTexts &texts, std::wstring words) {
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, texts.add(std::move(words)));
 }
 
 void tellNameChanged(HWND control) { NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF); }

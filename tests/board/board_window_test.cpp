@@ -3,12 +3,16 @@
 // screen with real input (tests/blackbox/play_test.cpp).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <thread>
 
 #include "accessible_reader.h"
+#include "announcer.h"
 #include "board_resources.h"
 #include "board_window.h"
 #include "program_driver.h"
+#include "solver.h"
 #include "texts.h"
 
 namespace plumaro {
@@ -101,6 +105,82 @@ TEST_F(BoardWindowTest, SlotsAreButtonsThatPressLikeAClickAndTheCounterReadsAsMo
     board = nullptr;
     EXPECT_EQ(bird.name(), L"(none)");
     EXPECT_EQ(bird.press(), CO_E_OBJNOTCONNECTED);
+}
+
+// What the board raises as UI Automation notifications, with a recorder in
+// place of the system's function.
+struct Notification {
+    std::wstring words;
+    int kind;       // NotificationKind: 2 an action completed, 3 aborted, 4 other
+    int processing; // NotificationProcessing: 0 important, all; 1 important, most recent; 2 all; 3 most recent
+    std::wstring activity;
+    bool operator==(const Notification &) const = default;
+};
+std::vector<Notification> raised;
+
+HRESULT WINAPI recordNotification(IRawElementProviderSimple *, int kind, int processing, BSTR words, BSTR activity) {
+    raised.push_back({words, kind, processing, activity});
+    return S_OK;
+}
+
+void PrintTo(const Notification &notification, std::ostream *out) {
+    *out << "\"" << std::string(notification.words.begin(), notification.words.end()) << "\" " << notification.kind
+         << "/" << notification.processing;
+}
+
+TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsItIs) {
+    Announcer::of(board)->raiseWith(recordNotification);
+    const auto press = [&](WPARAM key) { return [=, this] { SendMessageW(board, WM_KEYDOWN, key, 0); }; };
+    const Notification verdict{L"WELL DONE. You have accomplished your task in just 17 moves. The Emperor is pleased.",
+                               2, 0, L"verdict"};
+    struct Step {
+        const char *what;
+        std::function<void()> act;
+        std::vector<Notification> said;
+    };
+    const Step steps[] = {
+        {"no game yet", press(VK_LEFT), {{L"Choose a puzzle from the File menu", 3, 3, L"refusal"}}},
+        {"the start",
+         [&] { choose(IDM_PUZZLE1); },
+         {{L"Puzzle 1, 0 moves. The empty slot is in row 1, column 2.", 4, 2, L"start"}}},
+        {"no bird", press(VK_DOWN), {{L"No bird above", 3, 3, L"refusal"}}},
+        {"B", press('B'), {{L"Row 1: 1, empty, 2. Row 2: 3, 4, 5.", 4, 1, L"reading"}}},
+        {"C", press('C'), {{L"0 moves, par 17", 4, 1, L"reading"}}},
+        {"a move", press(VK_LEFT), {{L"Bird 2 moved left, 1 move", 2, 3, L"move"}}},
+        {"a bird not beside the empty slot",
+         [&] { SendMessageW(slot(4), BM_CLICK, 0, 0); },
+         {{L"Bird 3 is not next to the empty slot", 3, 3, L"refusal"}}},
+        // The verdict once, from the result window, also when Windows shows
+        // it again as the board is restored; back on the board nothing more:
+        // readers speak its description as it gets the focus.
+        {"the verdict",
+         [&] {
+             choose(IDM_PUZZLE1);
+             const auto solution = *solver::shortestSolution(1);
+             for (std::size_t i = 0; i + 1 < solution.size(); ++i)
+                 SendMessageW(slot(solution[i]), BM_CLICK, 0, 0);
+             raised.clear();
+             const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+                 HWND result = GetActiveWindow();
+                 if (!result || !IsWindowVisible(result) ||
+                     std::ranges::count(raised, L"verdict", &Notification::activity) == 0)
+                     return;
+                 SendMessageW(result, WM_SHOWWINDOW, TRUE, SW_PARENTOPENING);
+                 PostMessageW(result, WM_COMMAND, IDOK, 0);
+             });
+             SendMessageW(slot(solution.back()), BM_CLICK, 0, 0);
+             KillTimer(nullptr, timer);
+             testing::settle(50ms);
+         },
+         {{L"Bird 2 moved right, 17 moves", 2, 3, L"move"}, verdict}},
+    };
+    for (const Step &step : steps) {
+        raised.clear();
+        step.act();
+        EXPECT_EQ(raised, step.said) << step.what;
+    }
+    EXPECT_EQ(testing::AccessibleReader(board, testing::AccessibleReader::Route::GetObject).description(),
+              L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
 }
 
 // A module without the board's pictures: creating the window fails.

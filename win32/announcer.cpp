@@ -1,0 +1,291 @@
+// What a window says to a screen reader now: UI Automation notifications
+// from a tiny window of the announcer's own, or MSAA alerts.
+#include "announcer.h"
+
+#include <oleauto.h>
+#include <uiautomationclient.h>
+#include <uiautomationcore.h>
+
+#include <utility>
+
+#include "com_apartment.h"
+#include "system_library.h"
+
+namespace plumaro {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"PlumaroAnnouncer";
+
+// UI Automation's numbers for what the notification tells readers:
+// NotificationKind and NotificationProcessing.
+enum Kind { ItemAdded, ItemRemoved, ActionCompleted, ActionAborted, Other };
+enum Processing { ImportantAll, ImportantMostRecent, All, MostRecent, CurrentThenMostRecent };
+// UIA_CustomControlTypeId: a control of no standard type, which readers do
+// not speak as a window of its own.
+constexpr long kCustomControlType = 50025;
+
+// From uiautomationcoreapi.h, which not every compiler's copy of the
+// Windows headers can include: the object id of UI Automation's requests,
+// the error for an element that is gone, and two of its functions.
+constexpr long kUiaRootObjectId = -25;
+constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);
+using ReturnRawElementProvider = LRESULT(WINAPI *)(HWND, WPARAM, LPARAM, IRawElementProviderSimple *);
+using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
+
+struct Treatment {
+    Kind kind;
+    Processing processing;
+    const wchar_t *activity; // one for each kind of announcement, so that
+                             // readers never merge two of different kinds
+};
+
+Treatment treatmentOf(Announcement what) {
+    switch (what) {
+    case Announcement::Move:
+        return {ActionCompleted, MostRecent, L"move"};
+    case Announcement::Refusal:
+        return {ActionAborted, MostRecent, L"refusal"};
+    case Announcement::Start:
+        return {Other, All, L"start"};
+    case Announcement::Reading:
+        return {Other, ImportantMostRecent, L"reading"};
+    case Announcement::Verdict:
+        break;
+    }
+    return {ActionCompleted, ImportantAll, L"verdict"};
+}
+
+// The functions of UI Automation and OLE automation the announcer needs.
+// Found at the first announcement or UI Automation request, never at
+// start-up, and kept for the life of the process. The notification event
+// is missing before Windows 10 1709 and under Wine 8: a static import of it
+// would stop the program from starting there.
+struct UiaLibrary {
+    RaiseNotification raiseNotification = nullptr;
+    BOOL(WINAPI *clientsAreListening)() = nullptr;
+    ReturnRawElementProvider returnRawElementProvider = nullptr;
+    HostProviderFromHwnd hostProviderFromHwnd = nullptr;
+    HRESULT(WINAPI *disconnectProvider)(IRawElementProviderSimple *) = nullptr;
+    decltype(&SysAllocString) sysAllocString = nullptr;
+    decltype(&SysFreeString) sysFreeString = nullptr;
+
+    static const UiaLibrary &get() {
+        static const UiaLibrary library = [] {
+            constexpr wchar_t kUia[] = L"uiautomationcore.dll";
+            UiaLibrary found;
+            found.raiseNotification = systemFunction<RaiseNotification>(kUia, "UiaRaiseNotificationEvent");
+            found.clientsAreListening = systemFunction<BOOL(WINAPI *)()>(kUia, "UiaClientsAreListening");
+            found.returnRawElementProvider =
+                systemFunction<ReturnRawElementProvider>(kUia, "UiaReturnRawElementProvider");
+            found.hostProviderFromHwnd = systemFunction<HostProviderFromHwnd>(kUia, "UiaHostProviderFromHwnd");
+            found.disconnectProvider =
+                systemFunction<HRESULT(WINAPI *)(IRawElementProviderSimple *)>(kUia, "UiaDisconnectProvider");
+            found.sysAllocString = systemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
+            found.sysFreeString = systemFunction<decltype(&SysFreeString)>(L"oleaut32.dll", "SysFreeString");
+            return found;
+        }();
+        return library;
+    }
+};
+
+// The UI Automation element the notifications come from: the announcer's
+// window, of no standard type, which neither takes the focus nor counts as
+// a control or content, so that readers do not stop on it.
+class NotificationSource final : public IRawElementProviderSimple {
+public:
+    explicit NotificationSource(HWND window) : window_(window) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IRawElementProviderSimple)) {
+            *object = static_cast<IRawElementProviderSimple *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions *options) override {
+        if (!options)
+            return E_POINTER;
+        // Called on the window's own thread, which runs COM as a
+        // single-threaded apartment.
+        *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider | ProviderOptions_UseComThreading);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown **pattern) override {
+        if (!pattern)
+            return E_POINTER;
+        *pattern = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT *value) override {
+        if (!value)
+            return E_POINTER;
+        value->vt = VT_EMPTY; // anything else comes from the window
+        switch (property) {
+        case UIA_ControlTypePropertyId:
+            value->vt = VT_I4;
+            value->lVal = kCustomControlType;
+            break;
+        case UIA_IsControlElementPropertyId:
+        case UIA_IsContentElementPropertyId:
+        case UIA_IsKeyboardFocusablePropertyId:
+            value->vt = VT_BOOL;
+            value->boolVal = VARIANT_FALSE;
+            break;
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple **host) override {
+        if (!host)
+            return E_POINTER;
+        *host = nullptr;
+        const auto fromWindow = UiaLibrary::get().hostProviderFromHwnd;
+        if (!IsWindow(window_) || !fromWindow)
+            return kElementNotAvailable;
+        return fromWindow(window_, host);
+    }
+
+private:
+    ~NotificationSource() = default;
+
+    HWND window_;
+    LONG references_ = 1;
+};
+
+// JAWS loads its hook library into the programs it reads. Its makers
+// document no support for UI Automation notifications, JAWS has been
+// reported to ignore them, and its default scripts speak MSAA alerts.
+bool jawsIsRunning() { return GetModuleHandleW(L"jhook.dll") != nullptr; }
+
+} // namespace
+
+Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(owner), texts_(std::move(texts)) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    if (!GetClassInfoExW(instance, kClassName, &type)) {
+        type.lpfnWndProc = windowProc;
+        type.hInstance = instance;
+        type.lpszClassName = kClassName;
+        RegisterClassExW(&type);
+    }
+    // One pixel, as UI Automation raises no notification from a window
+    // without size; disabled, so that it never takes the focus, and
+    // transparent to the mouse.
+    window_ =
+        CreateWindowExW(WS_EX_TRANSPARENT | WS_EX_NOPARENTNOTIFY, kClassName, L"", WS_CHILD | WS_DISABLED | WS_VISIBLE,
+                        0, 0, 1, 1, owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), instance, this);
+    if (window_)
+        source_ = new NotificationSource(window_);
+    // A window speaks the way the window that owns it does (a test may have
+    // given that one a function of its own).
+    if (const Announcer *owners = of(GetWindow(owner, GW_OWNER)))
+        raise_ = owners->raise_;
+}
+
+Announcer::~Announcer() {
+    if (window_)
+        DestroyWindow(window_);
+    if (source_)
+        source_->Release();
+}
+
+Announcer *Announcer::of(HWND window) {
+    HWND announcer = GetDlgItem(window, kControlId);
+    return announcer ? reinterpret_cast<Announcer *>(GetWindowLongPtrW(announcer, GWLP_USERDATA)) : nullptr;
+}
+
+void Announcer::say(Announcement what, std::wstring words) {
+    if (!notify(what, words))
+        raiseAlert(owner_, *texts_, std::move(words));
+}
+
+bool Announcer::notify(Announcement what, const std::wstring &words) {
+    if (!source_ || jawsIsRunning())
+        return false;
+    const UiaLibrary &uia = UiaLibrary::get();
+    RaiseNotification raise = raise_;
+    if (!raise) {
+        // Nothing to gain, and the alert to lose, while no client listens.
+        if (!uia.raiseNotification || !uia.clientsAreListening || !uia.clientsAreListening())
+            return false;
+        raise = uia.raiseNotification;
+    }
+    if (!uia.sysAllocString || !uia.sysFreeString || !useComOnThisThread())
+        return false;
+    const Treatment treatment = treatmentOf(what);
+    const BSTR text = uia.sysAllocString(words.c_str());
+    const BSTR activity = uia.sysAllocString(treatment.activity);
+    uiaUsed_ = true;
+    const HRESULT raised =
+        text && activity ? raise(source_, treatment.kind, treatment.processing, text, activity) : E_OUTOFMEMORY;
+    uia.sysFreeString(text);
+    uia.sysFreeString(activity);
+    return SUCCEEDED(raised);
+}
+
+LRESULT CALLBACK Announcer::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+    auto *self = reinterpret_cast<Announcer *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+    case WM_GETOBJECT:
+        // UI Automation clients get the notifications' source; MSAA clients
+        // the system's object for the window.
+        if (self && self->source_ && static_cast<long>(lParam) == kUiaRootObjectId) {
+            const auto returnSource = UiaLibrary::get().returnRawElementProvider;
+            if (returnSource && useComOnThisThread()) {
+                self->uiaUsed_ = true;
+                return returnSource(window, wParam, lParam, self->source_);
+            }
+        }
+        break;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        // What the window below shows in this pixel.
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        POINT origin{};
+        MapWindowPoints(window, GetParent(window), &origin, 1);
+        SetWindowOrgEx(dc, origin.x, origin.y, nullptr);
+        SendMessageW(GetParent(window), WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_ERASEBKGND | PRF_CLIENT);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (self && self->uiaUsed_) {
+            // Clients let go of the source: no new requests reach it, and
+            // those that hold it hear that it is gone.
+            const UiaLibrary &uia = UiaLibrary::get();
+            if (uia.returnRawElementProvider)
+                uia.returnRawElementProvider(window, 0, 0, nullptr);
+            if (uia.disconnectProvider && !InSendMessage())
+                uia.disconnectProvider(self->source_);
+        }
+        break;
+    case WM_NCDESTROY:
+        if (self)
+            self->window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace plumaro
