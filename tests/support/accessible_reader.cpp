@@ -32,24 +32,11 @@ long number(IAccessible *object, HRESULT (STDMETHODCALLTYPE IAccessible::*getter
     return got.lVal;
 }
 
-std::vector<std::wstring> *alertsHeard = nullptr;
+std::vector<AlertListener::Alert> *alertsHeard = nullptr;
 
 void CALLBACK hearAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    if (!alertsHeard)
-        return;
-    // Reading the object pumps messages, so later alerts may be heard
-    // meanwhile: this one keeps its place.
-    const std::size_t at = alertsHeard->size();
-    alertsHeard->emplace_back(L"(unreadable)");
-    IAccessible *accessible = nullptr;
-    VARIANT element{};
-    if (FAILED(AccessibleObjectFromEvent(window, object, child, &accessible, &element)))
-        return;
-    BSTR name = nullptr;
-    if (SUCCEEDED(accessible->get_accName(element, &name)) && name)
-        (*alertsHeard)[at].assign(name, SysStringLen(name));
-    SysFreeString(name);
-    accessible->Release();
+    if (alertsHeard)
+        alertsHeard->push_back({window, object, child});
 }
 
 } // namespace
@@ -68,9 +55,19 @@ AlertListener::~AlertListener() {
 std::wstring AlertListener::next() {
     if (!waitFor([&] { return !heard_.empty(); }))
         return L"(silence)";
-    std::wstring oldest = heard_.front();
+    const Alert oldest = heard_.front();
     heard_.erase(heard_.begin());
-    return oldest;
+    IAccessible *accessible = nullptr;
+    VARIANT element{};
+    if (FAILED(AccessibleObjectFromEvent(oldest.window, oldest.object, oldest.child, &accessible, &element)))
+        return L"(unreadable)";
+    BSTR name = nullptr;
+    std::wstring words = L"(unreadable)";
+    if (SUCCEEDED(accessible->get_accName(element, &name)) && name)
+        words.assign(name, SysStringLen(name));
+    SysFreeString(name);
+    accessible->Release();
+    return words;
 }
 
 AccessibleReader::AccessibleReader(HWND control, Route route) {

@@ -40,7 +40,8 @@ private:
 };
 
 // Hears what a screen reader would: the alerts a process raises, each read
-// through AccessibleObjectFromEvent as it arrives. The thread that makes it
+// through AccessibleObjectFromEvent when the test asks for it, which may be
+// long after it came, as a busy reader reads it. The thread that makes it
 // must have started COM and pump messages (waitFor does); one at a time.
 class AlertListener {
 public:
@@ -53,9 +54,15 @@ public:
     // "(silence)" when none does.
     std::wstring next();
 
+    struct Alert {
+        HWND window;
+        LONG object;
+        LONG child;
+    };
+
 private:
     HWINEVENTHOOK hook_;
-    std::vector<std::wstring> heard_;
+    std::vector<Alert> heard_;
 };
 
 } // namespace plumaro::testing
