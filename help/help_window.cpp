@@ -38,6 +38,16 @@ using namespace help_geometry;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+
+// The link's colour: blue, but in Windows' high-contrast mode the colour
+// the player chose there for links.
+COLORREF linkColour() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return high ? GetSysColor(COLOR_HOTLIGHT) : kLinkColour;
+}
 constexpr wchar_t kSiteAddress[] = L"" PLUMARO_WEB_ADDRESS;
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
@@ -166,7 +176,7 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         const HWND control = reinterpret_cast<HWND>(lParam);
         if (control == link_) {
-            SetTextColor(dc, kLinkColour);
+            SetTextColor(dc, linkColour());
             SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
         }
@@ -181,6 +191,10 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // high contrast turned on or off, or its colours changed
+        InvalidateRect(link_, nullptr, TRUE);
+        return FALSE;
     case WM_DESTROY:
         rulesPicture_.takeBack();
         logo_.takeBack();

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
 #include "help_geometry.h"
 #include "help_resources.h"
+#include "import_patch.h"
 #include "program_driver.h"
 #include "release_facts.h"
 #include "texts.h"
@@ -162,6 +164,47 @@ TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(font.lfHeight, -MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200)); // 8.25 points
     ReleaseDC(nullptr, screen);
+}
+
+// Windows' high-contrast mode as the help window's code in this program
+// sees it, with a link colour of its own: the desktop's settings stay as
+// they are.
+BOOL WINAPI highContrastOn(UINT action, UINT size, void *value, UINT change);
+COLORREF WINAPI chosenColours(int element);
+ImportPatch *settings = nullptr;
+ImportPatch *colours = nullptr;
+constexpr COLORREF kChosenLinkColour = RGB(255, 255, 0);
+
+BOOL WINAPI highContrastOn(UINT action, UINT size, void *value, UINT change) {
+    const BOOL answered =
+        reinterpret_cast<decltype(&SystemParametersInfoW)>(settings->original())(action, size, value, change);
+    if (answered && action == SPI_GETHIGHCONTRAST)
+        static_cast<HIGHCONTRASTW *>(value)->dwFlags |= HCF_HIGHCONTRASTON;
+    return answered;
+}
+
+COLORREF WINAPI chosenColours(int element) {
+    return element == COLOR_HOTLIGHT ? kChosenLinkColour
+                                     : reinterpret_cast<decltype(&GetSysColor)>(colours->original())(element);
+}
+
+TEST(HelpWindowLink, InHighContrastTakesTheSystemsLinkColour) {
+    ImportPatch settingsPatch("user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(highContrastOn));
+    ImportPatch coloursPatch("user32.dll", "GetSysColor", reinterpret_cast<void *>(chosenColours));
+    settings = &settingsPatch;
+    colours = &coloursPatch;
+    ASSERT_TRUE(settingsPatch && coloursPatch);
+    ShownHelpWindow help(HelpPage::About);
+    ASSERT_NE(help.dialog(), nullptr);
+    RECT area{};
+    GetWindowRect(help.control(IDC_LINK), &area);
+    std::vector<std::uint32_t> pixels;
+    const auto count = [&](std::uint32_t rgb) { return std::count(pixels.begin(), pixels.end(), rgb); };
+    EXPECT_TRUE(waitFor([&] {
+        pixels = screenPixels(area).rgb;
+        return count(0xFFFF00) > 50;
+    })) << "the link is not in the chosen colour";
+    EXPECT_EQ(count(0x0000FF), 0) << "the link is still blue";
 }
 
 } // namespace
