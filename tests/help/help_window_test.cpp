@@ -166,34 +166,23 @@ TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
     ReleaseDC(nullptr, screen);
 }
 
-// Windows' high-contrast mode as the help window's code in this program
-// sees it, with a link colour of its own: the desktop's settings stay as
-// they are.
-BOOL WINAPI highContrastOn(UINT action, UINT size, void *value, UINT change);
-COLORREF WINAPI chosenColours(int element);
+// Windows' high-contrast mode turned on, as the help window's code in this
+// program sees it: the desktop's settings stay as they are.
 ImportPatch *settings = nullptr;
-ImportPatch *colours = nullptr;
-constexpr COLORREF kChosenLinkColour = RGB(255, 255, 0);
-
 BOOL WINAPI highContrastOn(UINT action, UINT size, void *value, UINT change) {
-    const BOOL answered =
-        reinterpret_cast<decltype(&SystemParametersInfoW)>(settings->original())(action, size, value, change);
+    const auto original = reinterpret_cast<decltype(&SystemParametersInfoW)>(settings->original());
+    const BOOL answered = original(action, size, value, change);
     if (answered && action == SPI_GETHIGHCONTRAST)
         static_cast<HIGHCONTRASTW *>(value)->dwFlags |= HCF_HIGHCONTRASTON;
     return answered;
 }
 
-COLORREF WINAPI chosenColours(int element) {
-    return element == COLOR_HOTLIGHT ? kChosenLinkColour
-                                     : reinterpret_cast<decltype(&GetSysColor)>(colours->original())(element);
-}
-
 TEST(HelpWindowLink, InHighContrastTakesTheSystemsLinkColour) {
-    ImportPatch settingsPatch("user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(highContrastOn));
-    ImportPatch coloursPatch("user32.dll", "GetSysColor", reinterpret_cast<void *>(chosenColours));
-    settings = &settingsPatch;
-    colours = &coloursPatch;
-    ASSERT_TRUE(settingsPatch && coloursPatch);
+    ImportPatch patch("user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(highContrastOn));
+    settings = &patch;
+    ASSERT_TRUE(patch);
+    const COLORREF link = GetSysColor(COLOR_HOTLIGHT);
+    ASSERT_NE(link, RGB(0, 0, 255));
     ShownHelpWindow help(HelpPage::About);
     ASSERT_NE(help.dialog(), nullptr);
     RECT area{};
@@ -202,8 +191,8 @@ TEST(HelpWindowLink, InHighContrastTakesTheSystemsLinkColour) {
     const auto count = [&](std::uint32_t rgb) { return std::count(pixels.begin(), pixels.end(), rgb); };
     EXPECT_TRUE(waitFor([&] {
         pixels = screenPixels(area).rgb;
-        return count(0xFFFF00) > 50;
-    })) << "the link is not in the chosen colour";
+        return count(GetRValue(link) << 16 | GetGValue(link) << 8 | GetBValue(link)) > 50;
+    })) << "the link is not in the system's link colour";
     EXPECT_EQ(count(0x0000FF), 0) << "the link is still blue";
 }
 
