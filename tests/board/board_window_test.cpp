@@ -147,9 +147,6 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
         {"B", press('B'), {{L"Row 1: 1, empty, 2. Row 2: 3, 4, 5.", 4, 1, L"reading"}}},
         {"C", press('C'), {{L"0 moves, par 17", 4, 1, L"reading"}}},
         {"a move", press(VK_LEFT), {{L"Bird 2 moved left, 1 move", 2, 3, L"move"}}},
-        {"a bird not beside the empty slot",
-         [&] { SendMessageW(slot(4), BM_CLICK, 0, 0); },
-         {{L"Bird 3 is not next to the empty slot", 3, 3, L"refusal"}}},
         // The verdict once, from the result window, also when Windows shows
         // it again as the board is restored; back on the board nothing more:
         // readers speak its description as it gets the focus.
