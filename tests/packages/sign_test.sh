@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Signs the packages with a throwaway certificate into WORK_DIR/signed and
-# checks the signatures, that the program without its signature is the
-# unsigned one byte for byte, and that a wrong password leaves no package.
+# Signs the packages with a throwaway certificate, from a copy of the
+# packaging scripts in a folder whose path holds a space, quotes and a $,
+# into WORK_DIR/signed, and checks the signatures, that the program without
+# its signature is the unsigned one byte for byte, and that a wrong password
+# leaves no package.
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
 work=${1:?work folder} unsigned=${2:?unsigned plumaro.exe} make_packages=${3:?make_packages.sh}
@@ -15,7 +17,12 @@ openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Tes
     openssl pkcs12 -export -inkey key.pem -in ca.pem -passout file:password -out signer.pfx || exit 1
 export PLUMARO_SIGN_PFX=$work/signer.pfx
 
-PLUMARO_SIGN_PASSWORD_FILE=password "$make_packages" --sign signed "${@:4}" || { echo "FAIL: signing failed"; exit 1; }
+# From a copy of the packaging scripts, into a folder, whose paths hold a
+# space, quotes and a $.
+odd="$work/it's \"odd\" \$HOME"
+mkdir -p "$odd" && cp -r "$(dirname "$make_packages")" "$odd/packaging" || exit 1
+PLUMARO_SIGN_PASSWORD_FILE=password "$odd/packaging/make_packages.sh" --sign "$odd/signed" "${@:4}" &&
+    mv "$odd/signed" signed || { echo "FAIL: signing failed"; exit 1; }
 (cd unpacked && cmake -E tar xf ../signed/*.zip) || fail "cannot unpack the signed zip"
 for file in unpacked/*/plumaro.exe signed/*-setup.exe; do
     echo "== osslsigncode verify $(basename "$file")"
