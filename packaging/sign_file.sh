@@ -13,12 +13,12 @@
 #   PLUMARO_PRODUCT_NAME, PLUMARO_WEB_ADDRESS
 #
 #   sign_file.sh FILE
-# On any failure it says why, leaves FILE as it was and exits non-zero.
+# On any failure it says why, leaves FILE as it was and exits non-zero;
+# stopped midway (Ctrl-C, a signal), it leaves no partly signed copy behind.
 set -euo pipefail
 file=${1:?file to sign}
 
 fail() {
-    [ -z "${partial:-}" ] || rm -rf "$partial"
     echo "sign_file.sh: $*" >&2
     exit 1
 }
@@ -47,9 +47,11 @@ if [ -n "${PLUMARO_SIGN_PASSWORD_FILE:-}" ]; then
 fi
 
 # The signed file is made in a folder beside FILE and renamed over it at the
-# end, so FILE is never half written.
+# end, so FILE is never half written; however this script ends, the folder
+# goes.
 partial=$(mktemp -d "$file.signing.XXXXXX")
 signed=$partial/signed stamped=$partial/stamped
+trap 'rm -rf "$partial"' EXIT
 
 # Never from a terminal: a certificate that wants a password it was not given
 # fails instead of asking.
@@ -79,4 +81,3 @@ $server: $report"
 fi
 chmod --reference="$file" "$signed"
 mv "$signed" "$file"
-rm -rf "$partial"

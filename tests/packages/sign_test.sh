@@ -3,8 +3,9 @@
 # its own on the loopback address, from a copy of the packaging scripts in a
 # folder whose path holds a space, quotes and a $, into WORK_DIR/signed.
 # Checks the signatures and their timestamps, that the program without its
-# signature is the unsigned one byte for byte, that a wrong password leaves
-# no package, and that signing without a timestamp takes saying so.
+# signature is the unsigned one byte for byte, that a wrong password or an
+# interrupted signing leaves nothing signed behind, and that signing without
+# a timestamp takes saying so.
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
 work=${1:?work folder} unsigned=${2:?unsigned plumaro.exe} make_packages=${3:?make_packages.sh}
@@ -12,7 +13,7 @@ sign_file=$(dirname "$make_packages")/sign_file.sh
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-rm -rf "$work" && mkdir -p "$work/unpacked" && cd "$work" || exit 1
+rm -rf "$work" && mkdir -p "$work/unpacked" "$work/interrupted" && cd "$work" || exit 1
 printf 'right\n' >password && printf 'wrong\n' >wrong
 openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Test Signer" \
     -addext extendedKeyUsage=codeSigning -keyout key.pem -out ca.pem 2>/dev/null &&
@@ -83,5 +84,13 @@ grep -q 'the certificate expires' untimed.log || fail "no word of what a signatu
 PLUMARO_SIGN_TIMESTAMP_URL=none "$sign_file" untimed.exe && osslsigncode verify -CAfile ca.pem -in untimed.exe >/dev/null ||
     fail "PLUMARO_SIGN_TIMESTAMP_URL=none does not sign"
 
+# Stopped while it waits for a timestamp, as Ctrl-C or a time limit stops it.
+cp "$unsigned" interrupted/plumaro.exe
+PLUMARO_SIGN_TIMESTAMP_URL=http://127.0.0.1:$silent/ setsid "$sign_file" interrupted/plumaro.exe 2>/dev/null &
+for _ in $(seq 50); do [ "$(ls -A interrupted | wc -l)" -gt 1 ] && break; sleep 0.1; done
+sleep 0.5
+kill -TERM -- "-$!" && wait $!
+[ "$(ls -A interrupted)" = plumaro.exe ] && cmp -s interrupted/plumaro.exe "$unsigned" ||
+    fail "an interrupted signing left $(ls -A interrupted)"
 [ "$failures" -eq 0 ] && echo "all checks passed"
 exit "$failures"
