@@ -27,6 +27,7 @@ fi
 out=$1 facts=$2 program=$3 readme=$4 makensis=$5 python=$6
 # shellcheck source=/dev/null
 . "$facts"
+. "$here/build-environment.sh"
 # The signing script names the game and its site in the signature.
 export PLUMARO_PRODUCT_NAME PLUMARO_WEB_ADDRESS
 runtime=$PLUMARO_RUNTIME_DIR

@@ -10,11 +10,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/tools/setup.sh"
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target packages -j "$(nproc)"
 
 build=$root/build/windows
 # shellcheck source=/dev/null
 . "$build/generated/release-facts.sh"
+. "$root/packaging/build-environment.sh"
+cmake --build --preset windows --target packages -j "$(nproc)"
 name=$PLUMARO_PACKAGE_NAME
 cd "$build/packages"
 
