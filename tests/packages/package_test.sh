@@ -6,8 +6,7 @@
 #       then plays the game from there
 #   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem TSA-CA.pem
 #       installs silently, checks files, shortcut and uninstall entry,
-#       installs the signed one over it, checks its signatures and their
-#       timestamps (CA.pem and TSA-CA.pem issued the certificates), plays the
+#       installs the signed one over it, checks signatures and timestamps, plays the
 #       installed game from its shortcut, then uninstalls silently and
 #       checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.

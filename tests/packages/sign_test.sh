@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Signs the packages with a throwaway certificate and a timestamp server of
-# its own on the loopback address, from a copy of the packaging scripts in a
-# folder whose path holds a space, quotes and a $, into WORK_DIR/signed.
-# Checks the signatures and their timestamps, that the program without its
-# signature is the unsigned one byte for byte, that a wrong password or an
-# interrupted signing leaves nothing signed behind, and that signing without
-# a timestamp takes saying so.
+# Signs the packages with a throwaway certificate and timestamp server into
+# WORK_DIR/signed, and checks the signatures and timestamps, that the program
+# without its signature is the unsigned one byte for byte, that a wrong
+# password or an interrupted signing leaves nothing signed behind, and that
+# signing without a timestamp takes saying so.
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
 work=${1:?work folder} unsigned=${2:?unsigned plumaro.exe} make_packages=${3:?make_packages.sh}
@@ -19,44 +17,37 @@ openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Tes
     -addext extendedKeyUsage=codeSigning -keyout key.pem -out ca.pem 2>/dev/null &&
     openssl pkcs12 -export -inkey key.pem -in ca.pem -passout file:password -out signer.pfx || exit 1
 export PLUMARO_SIGN_PFX=$work/signer.pfx PLUMARO_SIGN_PASSWORD_FILE=$work/password
-# shellcheck source=/dev/null
 . "$4" && export PLUMARO_PRODUCT_NAME PLUMARO_WEB_ADDRESS
 
 # The timestamp authority: a certificate of its own, openssl ts behind a
 # loopback HTTP server, and a port that takes connections and never answers.
-openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Plumaro Test Timestamps" \
+openssl req -x509 -newkey rsa:2048 -sha256 -days 2 -nodes -subj "/CN=Throwaway Timestamps" \
     -addext extendedKeyUsage=critical,timeStamping -keyout tsa-key.pem -out tsa.pem 2>/dev/null || exit 1
-printf '%s\n' '[tsa]' 'default_tsa = tsa' 'serial = tsa-serial' 'signer_cert = tsa.pem' 'signer_key = tsa-key.pem' \
-    'certs = tsa.pem' 'signer_digest = sha256' 'default_policy = 1.2.3.4.1' 'digests = sha256' >tsa.cnf
-echo 01 >tsa-serial
+printf '%s\n' '[tsa]' 'default_tsa = tsa' 'serial = serial' 'signer_cert = tsa.pem' 'signer_key = tsa-key.pem' \
+    'signer_digest = sha256' 'default_policy = 1.2.3.4.1' 'digests = sha256' >tsa.cnf
+echo 01 >serial
 python3 - >servers 2>servers.log <<'PY' &
-import http.server, socket, subprocess, time
+import http.server, signal, socket, subprocess
 class Stamps(http.server.BaseHTTPRequestHandler):
     def do_POST(self):
-        query = self.rfile.read(int(self.headers["Content-Length"]))
-        reply = subprocess.run(["openssl", "ts", "-reply", "-config", "tsa.cnf", "-queryfile", "/dev/stdin",
-                                "-out", "/dev/stdout"], input=query, capture_output=True).stdout
+        reply = subprocess.run("openssl ts -reply -config tsa.cnf -queryfile /dev/stdin -out /dev/stdout".split(),
+                               input=self.rfile.read(int(self.headers["Content-Length"])), capture_output=True).stdout
         self.send_response(200)
         self.send_header("Content-Type", "application/timestamp-reply")
-        self.send_header("Content-Length", str(len(reply)))
         self.end_headers()
         self.wfile.write(reply)
 silent = socket.create_server(("127.0.0.1", 0))
 stamps = http.server.HTTPServer(("127.0.0.1", 0), Stamps)
-stamps.timeout = 1
 print(silent.getsockname()[1], stamps.server_address[1], flush=True)
-end = time.monotonic() + 300
-while time.monotonic() < end:
-    stamps.handle_request()
+signal.alarm(300)
+stamps.serve_forever()
 PY
-server=$!
-trap 'kill $server' EXIT
+trap "kill $!" EXIT
 for _ in $(seq 50); do read -r silent stamps <servers && break; sleep 0.1; done
 [ -n "${stamps:-}" ] || { echo "FAIL: no timestamp server: $(cat servers.log)"; exit 1; }
 export PLUMARO_SIGN_TIMESTAMP_URL="http://127.0.0.1:$silent/ http://127.0.0.1:$stamps/" PLUMARO_SIGN_TIMESTAMP_WAIT=3
 
-# From a copy of the packaging scripts, into a folder, whose paths hold a
-# space, quotes and a $.
+# From a copy of the scripts, into a folder, whose paths hold a space, quotes and a $.
 odd="$work/it's \"odd\" \$HOME"
 mkdir -p "$odd" && cp -r "$(dirname "$make_packages")" "$odd/packaging" || exit 1
 "$odd/packaging/make_packages.sh" --sign "$odd/signed" "${@:4}" &&
@@ -87,8 +78,7 @@ PLUMARO_SIGN_TIMESTAMP_URL=none "$sign_file" untimed.exe && osslsigncode verify 
 # Stopped while it waits for a timestamp, as Ctrl-C or a time limit stops it.
 cp "$unsigned" interrupted/plumaro.exe
 PLUMARO_SIGN_TIMESTAMP_URL=http://127.0.0.1:$silent/ setsid "$sign_file" interrupted/plumaro.exe 2>/dev/null &
-for _ in $(seq 50); do [ "$(ls -A interrupted | wc -l)" -gt 1 ] && break; sleep 0.1; done
-sleep 0.5
+sleep 1
 kill -TERM -- "-$!" && wait $!
 [ "$(ls -A interrupted)" = plumaro.exe ] && cmp -s interrupted/plumaro.exe "$unsigned" ||
     fail "an interrupted signing left $(ls -A interrupted)"
