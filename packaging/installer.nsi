@@ -11,6 +11,9 @@
 ;   OUT_FILE     the installer to write
 ; and, to sign the uninstaller and the installer as they are written,
 ;   SIGN_FILE    a command that signs the file it is given, in place
+; Paths may not hold a double quote, and SIGN_FILE, which the shell runs,
+; neither a quote nor a $: make_packages.sh gives names relative to the
+; folder makensis runs in.
 
 Unicode true
 ; 64-bit stubs: the game is a 64-bit program.

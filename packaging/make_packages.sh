@@ -27,11 +27,12 @@ fi
 out=$1 facts=$2 program=$3 readme=$4 makensis=$5 python=$6
 # shellcheck source=/dev/null
 . "$facts"
+. "$here/build-environment.sh"
 # The signing script names the game and its site in the signature.
 export PLUMARO_PRODUCT_NAME PLUMARO_WEB_ADDRESS
 runtime=$PLUMARO_RUNTIME_DIR
 mkdir -p "$out"
-out=$(cd "$out" && pwd) # makensis works in its script's folder
+out=$(cd "$out" && pwd)
 name=$PLUMARO_PACKAGE_NAME
 zip=$out/$name-win64.zip
 setup=$out/$name-setup.exe
@@ -73,11 +74,17 @@ done | sort -u)
     echo '!macroend'
 } >"$work/runtime-files.nsh"
 
+# makensis cannot quote a path that holds a quote, and runs the sign command
+# through the shell: it gets only names inside the work folder, where it
+# runs, so that any checkout or output folder will do.
+ln -s "$runtime" "$work/runtime"
+ln -s "$here/installer.nsi" "$work/installer.nsi"
+[ -z "$sign" ] || ln -s "$sign" "$work/sign_file.sh"
 window_icon=$(sed -n 's/^windowIcon //p' "$here/runtime-files.txt")
-"$makensis" -V2 -DVERSION="$PLUMARO_VERSION" -DPRODUCT_NAME="$PLUMARO_PRODUCT_NAME" -DPUBLISHER="$PLUMARO_PUBLISHER" \
-    -DPROGRAM="$work/plumaro.exe" -DRUNTIME_DIR="$runtime" -DWINDOW_ICON="${window_icon//\//\\}" \
-    -DRUNTIME_FILES="$work/runtime-files.nsh" ${sign:+"-DSIGN_FILE=$sign"} -DOUT_FILE="$work/setup" \
-    "$here/installer.nsi"
+(cd "$work" && "$makensis" -NOCD -V2 -DVERSION="$PLUMARO_VERSION" -DPRODUCT_NAME="$PLUMARO_PRODUCT_NAME" \
+    -DPUBLISHER="$PLUMARO_PUBLISHER" -DPROGRAM=plumaro.exe -DRUNTIME_DIR=runtime \
+    -DWINDOW_ICON="${window_icon//\//\\}" -DRUNTIME_FILES=runtime-files.nsh ${sign:+-DSIGN_FILE=./sign_file.sh} \
+    -DOUT_FILE=setup installer.nsi)
 
 mv "$work/zip" "$zip"
 mv "$work/setup" "$setup"

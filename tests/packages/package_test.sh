@@ -4,9 +4,9 @@
 #   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
 #       then plays the game from there
-#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem
+#   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem TSA-CA.pem
 #       installs silently, checks files, shortcut and uninstall entry,
-#       installs the signed one over it, checks its signatures, plays the
+#       installs the signed one over it, checks signatures and timestamps, plays the
 #       installed game from its shortcut, then uninstalls silently and
 #       checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.
@@ -21,6 +21,7 @@ player=${4:?player program}
 facts=${5:-}
 signed_package=${6:-}
 ca_file=${7:-}
+tsa_ca_file=${8:-}
 # The second word of each line of the list: the path.
 mapfile -t runtime_files < <(sed -n 's/^[^#][^ ]* //p' "$tools/../packaging/runtime-files.txt")
 window_icon=$(sed -n 's/^windowIcon //p' "$tools/../packaging/runtime-files.txt")
@@ -145,7 +146,8 @@ check_setup() {
     count_installed
     check_entry "$folder"
     for exe in plumaro.exe uninstall.exe; do
-        osslsigncode verify -CAfile "$ca_file" -in "$installed/$exe" >/dev/null || fail "the installed $exe is not signed"
+        osslsigncode verify -CAfile "$ca_file" -TSA-CAfile "$tsa_ca_file" -in "$installed/$exe" |
+            grep '^Timestamp Server Signature verification: ok' >/dev/null || fail "the installed $exe is not signed and timestamped"
     done
     play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
@@ -164,7 +166,7 @@ check_setup() {
 case $kind in
 zip) check_zip ;;
 setup) check_setup ;;
-*) echo "usage: $0 zip|setup SESSION PACKAGE PLAYER [FACTS SIGNED CA]" >&2; exit 2 ;;
+*) echo "usage: $0 zip|setup SESSION PACKAGE PLAYER [FACTS SIGNED CA TSA-CA]" >&2; exit 2 ;;
 esac
 [ "$failures" -eq 0 ] && echo "all checks passed"
 exit "$failures"
