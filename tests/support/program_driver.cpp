@@ -2,6 +2,7 @@
 #include "program_driver.h"
 
 #include <psapi.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -144,7 +145,70 @@ std::size_t RunningProgram::privateMemory() const {
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
-DWORD RunningProgram::guiObjects(DWORD kind) const { return GetGuiResources(process_.hProcess, kind); }
+namespace {
+
+// Wine gives each process a GDI handle table of its own, which its PEB
+// points at, and every object in use has a type there. Windows shares one
+// table across the session, but there GetGuiResources answers.
+struct GdiTableEntry {
+    UINT64 object;
+    UINT32 owner;
+    UINT16 unique;
+    UINT8 type;
+    UINT8 flags;
+    UINT64 user;
+};
+constexpr std::size_t kPebGdiTable = 0xF8;
+constexpr std::size_t kGdiTableEntries = 0x10000;
+
+DWORD gdiTableCount(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic{};
+    UINT64 table = 0;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+        !ReadProcessMemory(process, reinterpret_cast<BYTE *>(basic.PebBaseAddress) + kPebGdiTable, &table,
+                           sizeof table, nullptr) ||
+        !table)
+        return 0;
+    std::vector<GdiTableEntry> entries(kGdiTableEntries);
+    if (!ReadProcessMemory(process, reinterpret_cast<void *>(table), entries.data(),
+                           entries.size() * sizeof(GdiTableEntry), nullptr))
+        return 0;
+    return static_cast<DWORD>(std::ranges::count_if(entries, [](const GdiTableEntry &entry) { return entry.type; }));
+}
+
+DWORD windowCount(DWORD processId) {
+    struct Count {
+        DWORD processId;
+        DWORD windows = 0;
+    } count{processId};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto &count = *reinterpret_cast<Count *>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != count.processId)
+                return TRUE;
+            ++count.windows;
+            EnumChildWindows(
+                window,
+                [](HWND, LPARAM windows) {
+                    ++*reinterpret_cast<DWORD *>(windows);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&count.windows));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
+
+} // namespace
+
+DWORD RunningProgram::guiObjects(DWORD kind) const {
+    if (const DWORD counted = GetGuiResources(process_.hProcess, kind))
+        return counted;
+    return kind == GR_GDIOBJECTS ? gdiTableCount(process_.hProcess) : windowCount(process_.dwProcessId);
+}
 
 std::wstring windowText(HWND window) {
     DWORD_PTR length = 0;

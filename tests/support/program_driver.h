@@ -65,7 +65,9 @@ public:
 
     // The process's private memory in bytes (PrivateUsage, else
     // PagefileUsage), and its GDI and USER object counts: GR_GDIOBJECTS or
-    // GR_USEROBJECTS (0 where the system does not count them, as under Wine).
+    // GR_USEROBJECTS. Where the system does not count them (Wine), the GDI
+    // count is read from the process's own handle table, and the USER count
+    // is its windows, shown or not, with their controls; 0 if neither works.
     std::size_t privateMemory() const;
     DWORD guiObjects(DWORD kind) const;
 
