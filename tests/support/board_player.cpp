@@ -156,8 +156,8 @@ bool BoardPlayer::openAndCloseHelp() {
 
 HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
-HWND BoardPlayer::resultWindow() const {
-    for (HWND window : program_.windows()) {
+HWND BoardPlayer::resultWindow(bool hiddenToo) const {
+    for (HWND window : program_.windows(hiddenToo)) {
         wchar_t name[16] = {};
         GetClassNameW(window, name, 16);
         if (std::wstring(name) == L"#32770" && control(window, IDC_MESSAGE))

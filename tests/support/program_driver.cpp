@@ -96,17 +96,18 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
-std::vector<HWND> RunningProgram::windows() const {
+std::vector<HWND> RunningProgram::windows(bool hiddenToo) const {
     struct Search {
         DWORD processId;
+        bool hiddenToo;
         std::vector<HWND> found;
-    } search{process_.dwProcessId, {}};
+    } search{process_.dwProcessId, hiddenToo, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto &search = *reinterpret_cast<Search *>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == search.processId && IsWindowVisible(window))
+            if (owner == search.processId && (search.hiddenToo || IsWindowVisible(window)))
                 search.found.push_back(window);
             return TRUE;
         },

@@ -56,8 +56,9 @@ public:
     // The first visible top-level window of this process with the class
     // name (e.g. L"#32770" for a message box), waiting up to timeout.
     HWND waitForWindow(const std::wstring &className, std::chrono::milliseconds timeout = 5s) const;
-    // Every visible top-level window of this process.
-    std::vector<HWND> windows() const;
+    // Every visible top-level window of this process; with hiddenToo, also
+    // those not (yet) shown.
+    std::vector<HWND> windows(bool hiddenToo = false) const;
 
     // Waits for the process to end; true with its exit code if it did.
     bool waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout = 5s) const;
