@@ -394,6 +394,46 @@ Pixels screenPixels(const RECT &area) {
     return pixels;
 }
 
+Ink inkOf(const Pixels &pixels, const RECT &area) {
+    Ink ink{{area.right, area.bottom, area.left, area.top}, {}};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (pixels.at(x, y) != pixels.at(area.left, area.top))
+                ink.box = {std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                           std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
+    if (IsRectEmpty(&ink.box))
+        return {};
+    for (int y = ink.box.top; y < ink.box.bottom; ++y) {
+        ink.rows.emplace_back();
+        for (int x = ink.box.left; x < ink.box.right; ++x)
+            ink.rows.back() += pixels.at(x, y) != pixels.at(area.left, area.top) ? '#' : '.';
+    }
+    return ink;
+}
+
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    HGDIOBJ previousFont = SelectObject(memory, font);
+    SIZE size{};
+    GetTextExtentPoint32W(memory, text.c_str(), static_cast<int>(text.size()), &size);
+    const RECT all{0, 0, size.cx + 4, size.cy + 4};
+    HBITMAP canvas = CreateCompatibleBitmap(screen, all.right, all.bottom);
+    HGDIOBJ previousBitmap = SelectObject(memory, canvas);
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(memory, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(memory, previousBitmap);
+    SelectObject(memory, previousFont);
+    const Pixels pixels = bitmapPixels(canvas);
+    DeleteObject(canvas);
+    DeleteObject(font);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return inkOf(pixels, all);
+}
+
 fs::path artworkFolder() { return PLUMARO_PICTURES_DIR; }
 
 Pixels pictureFile(const fs::path &file) {

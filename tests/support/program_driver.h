@@ -137,6 +137,19 @@ struct Pixels {
 Pixels bitmapPixels(HBITMAP bitmap);
 // What the screen shows in the area.
 Pixels screenPixels(const RECT &area);
+// What text on a plain background looks like: its ink, the pixels of an
+// area unlike the area's top-left one, row by row ('#' ink, '.' none)
+// within the smallest rectangle that holds them all, and where that
+// rectangle lies (empty when there is no ink).
+struct Ink {
+    RECT box{};
+    std::vector<std::string> rows;
+    bool operator==(const Ink &other) const { return rows == other.rows; }
+};
+Ink inkOf(const Pixels &pixels, const RECT &area);
+// The ink of the text as the system draws it in bold type of the face,
+// `height` pixels high (the characters, not the cells), underlined if asked.
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline = false);
 // The folder of the artwork's own pictures (GIF and BMP files).
 std::filesystem::path artworkFolder();
 // The pixels of a .bmp file; none when it cannot be read.
