@@ -85,8 +85,12 @@ void BoardPlayer::slideWithArrows(const std::vector<int> &slots) {
     activate(board_);
     bool keypad = false;
     for (const int slot : slots) {
-        if (const WORD key = arrowFor(slot, keypad))
+        // Each key is chosen from the board its predecessor left.
+        if (const WORD key = arrowFor(slot, keypad)) {
+            const BoardShown after = afterSlide(shown(), slot);
             pressKey(key);
+            shownOnceItIs(after);
+        }
         keypad = !keypad;
     }
 }
