@@ -11,6 +11,7 @@
 #include "announcer.h"
 #include "board_resources.h"
 #include "board_window.h"
+#include "import_patch.h"
 #include "program_driver.h"
 #include "solver.h"
 #include "texts.h"
@@ -188,6 +189,42 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
     }
     EXPECT_EQ(testing::AccessibleReader(board, testing::AccessibleReader::Route::GetObject).description(),
               L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
+}
+
+// The start-up sound, counted where the board's code plays it.
+int soundsPlayed = 0;
+BOOL WINAPI countSound(LPCWSTR sound, HMODULE, DWORD) {
+    soundsPlayed += sound != nullptr; // a null sound stops the playing one
+    return TRUE;
+}
+
+// Only the first activation plays it: none of the board's later ones, after
+// the help or the result window closes over it, or back from another window.
+TEST_F(BoardWindowTest, TheStartUpSoundPlaysOnTheFirstActivationOnly) {
+    testing::ImportPatch sound("winmm.dll", "PlaySoundW", reinterpret_cast<void *>(countSound));
+    ASSERT_TRUE(sound);
+    soundsPlayed = 0;
+    ShowWindow(board, SW_SHOW);
+    static HWND shown;
+    shown = board;
+    // Whatever opens over the board is closed as soon as it is active.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND over = GetActiveWindow(); over && over != shown && IsWindowVisible(over))
+            PostMessageW(over, WM_COMMAND, IDCANCEL, 0);
+    });
+    choose(IDM_RULES);
+    choose(IDM_PUZZLE1);
+    const auto solution = solver::shortestSolution(1);
+    for (const int click : *solution)
+        SendMessageW(slot(click), BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+    SetForegroundWindow(elsewhere);
+    SetForegroundWindow(board);
+    DestroyWindow(elsewhere);
+    EXPECT_EQ(GetActiveWindow(), board);
+    EXPECT_EQ(soundsPlayed, 1);
 }
 
 // A module without the board's pictures: creating the window fails.
