@@ -347,11 +347,15 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     pressKey(VK_MENU);
     pressKey('H');
     pressKey(key);
+    // The window answers once it has shown its text: a megabyte takes Wine's
+    // edit control two seconds to lay out, and more on a busy machine.
     HWND help = nullptr;
-    waitFor([&] {
-        help = helpWindowOf(program);
-        return help && threadInfoOf(help).hwndActive == help;
-    });
+    waitFor(
+        [&] {
+            help = helpWindowOf(program);
+            return help && threadInfoOf(help).hwndActive == help;
+        },
+        15s);
     settle(50ms);
     return help;
 }
