@@ -299,17 +299,26 @@ RegistryValue breakShell() {
 
 class HelpLink : public HelpMenu {
 protected:
-    // Every address the browser was asked for, read once it has also opened
-    // one that this test asks the shell for itself, after input handled
-    // after the program's requests: each of those was made before it.
-    static std::string openedWithLast(const StandInBrowser &browser) {
-        ShellExecuteW(nullptr, L"open", kLastAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    // The addresses the program had the browser open, read once the browser
+    // has opened as much as `expected` and also an address this test asks
+    // the shell for itself, after input that the program handled after its
+    // requests: an extra request would have been made before that one.
+    static std::string openedByTheProgram(const StandInBrowser &browser, const std::string &expected) {
+        constexpr char kLastLine[] = "https://last.invalid/\n";
+        ShellExecuteW(nullptr, L"open", L"https://last.invalid/", nullptr, nullptr, SW_SHOWNORMAL);
         std::string opened;
-        waitFor([&] { return (opened = browser.opened()).ends_with(kLastLine); }, 10s);
+        waitFor(
+            [&] {
+                opened = browser.opened();
+                const auto last = opened.find(kLastLine);
+                if (last == std::string::npos)
+                    return false;
+                opened.erase(last, std::size(kLastLine) - 1);
+                return opened.size() >= expected.size();
+            },
+            10s);
         return opened;
     }
-    static constexpr wchar_t kLastAddress[] = L"https://last.invalid/";
-    static constexpr char kLastLine[] = "https://last.invalid/\n";
 
     // The program's message box over the help window, once it is open.
     HWND programMessage(HWND help) {
@@ -372,7 +381,8 @@ TEST_F(HelpLink, ShowsTheHandAndAClickOpensExactlyTheSite) {
     ASSERT_TRUE(shows(help, HelpState::About, aboutShown));
     clickAt(centreOf(link));
     closeWithKey(help, VK_ESCAPE);
-    EXPECT_EQ(openedWithLast(browser), std::string(kSiteAddress) + "\n" + kSiteAddress + "\n" + kLastLine);
+    const std::string twice = std::string(kSiteAddress) + "\n" + kSiteAddress + "\n";
+    EXPECT_EQ(openedByTheProgram(browser, twice), twice);
 }
 
 TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
@@ -435,7 +445,7 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     }
     closeWithKey(help, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(help));
-    EXPECT_EQ(openedWithLast(browser), twice + kLastLine) << "Enter and Space open the site once each";
+    EXPECT_EQ(openedByTheProgram(browser, twice), twice) << "Enter and Space open the site once each";
 }
 
 TEST_F(HelpLink, WhenTheShellCannotOpenTheSiteAMessageWithOkOnlySaysSo) {
