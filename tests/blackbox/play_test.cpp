@@ -117,15 +117,18 @@ TEST_F(Playing, ANewGameMidGameRestoresTheStart) {
     EXPECT_EQ(player.shownOnceItIs(startOf(3)), startOf(3));
 }
 
+// The pointer over the background is read once a move made afterwards
+// shows: input is handled in order.
 TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
     player.choosePuzzle(2);
     moveMouseTo(player.backgroundPoint());
-    settle(100ms);
+    player.pressOnBoard(VK_LEFT); // the empty slot is now slot 9
+    ASSERT_EQ(player.shownOnceItIs(afterSlide(startOf(2), 9)), afterSlide(startOf(2), 9));
     const HCURSOR background = cursorShown();
     moveMouseTo(player.slotCentre(5));
     ASSERT_TRUE(waitFor([&] { return cursorShown() != background; })) << "no hand over a bird";
     const HCURSOR hand = cursorShown();
-    moveMouseTo(player.slotCentre(8));
+    moveMouseTo(player.slotCentre(9));
     EXPECT_TRUE(waitFor([&] { return cursorShown() == background; })) << "the hand over the empty slot";
     moveMouseTo(player.slotCentre(1));
     EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over another bird";
