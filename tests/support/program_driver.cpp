@@ -283,6 +283,13 @@ void moveMouseTo(POINT screenPoint) {
     // pixel's detour makes sure the program sees a move, even when the
     // pointer already stands on the point.
     SetCursorPos(screenPoint.x, screenPoint.y);
+    // Wine's desktop process turns the X server's pointer events into input,
+    // late when it is busy: an event from where the pointer stood before,
+    // taken after the press that follows, took the pointer off the bird
+    // between press and release, and the click was lost. Two round trips to
+    // the desktop's thread let it take every event the X server sent before.
+    for (int trip = 0; trip < 2; ++trip)
+        SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     pointerTarget = {screenPoint.x + 1, screenPoint.y};
     sendMouse(0);
     pointerTarget = screenPoint;
