@@ -177,38 +177,25 @@ DWORD gdiTableCount(HANDLE process) {
     return static_cast<DWORD>(std::ranges::count_if(entries, [](const GdiTableEntry &entry) { return entry.type; }));
 }
 
-DWORD windowCount(DWORD processId) {
-    struct Count {
-        DWORD processId;
-        DWORD windows = 0;
-    } count{processId};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto &count = *reinterpret_cast<Count *>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != count.processId)
-                return TRUE;
-            ++count.windows;
-            EnumChildWindows(
-                window,
-                [](HWND, LPARAM windows) {
-                    ++*reinterpret_cast<DWORD *>(windows);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&count.windows));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.windows;
-}
-
 } // namespace
 
 DWORD RunningProgram::guiObjects(DWORD kind) const {
     if (const DWORD counted = GetGuiResources(process_.hProcess, kind))
         return counted;
-    return kind == GR_GDIOBJECTS ? gdiTableCount(process_.hProcess) : windowCount(process_.dwProcessId);
+    if (kind == GR_GDIOBJECTS)
+        return gdiTableCount(process_.hProcess);
+    DWORD windowsAndControls = 0;
+    for (HWND window : windows(true)) {
+        ++windowsAndControls;
+        EnumChildWindows(
+            window,
+            [](HWND, LPARAM count) {
+                ++*reinterpret_cast<DWORD *>(count);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windowsAndControls));
+    }
+    return windowsAndControls;
 }
 
 std::wstring windowText(HWND window) {
