@@ -124,16 +124,14 @@ def icon_image(size):
     return size, ICON, raster.quantize(pixels, ICON), opaque
 
 
-# The program's own icon in the sizes Windows shows it at (Explorer, Start, the taskbar, Installed apps).
-PROGRAM_ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)
-
-
 def icons():
+    """Every icon file that art/icons.txt lists, with the images it lists."""
     import bird
-    large = raster.render(bird.icon(256), "icon256")
-    images = [icon_image(s) for s in PROGRAM_ICON_SIZES] + [(256, large)]
-    write(os.path.join(PICTURES, "board.ico"), formats.ico(images))
-    write(os.path.join(SOUND, "birdicon.ico"), formats.ico([icon_image(s) for s in (16, 32, 48)]))
+    with open(os.path.join(ASSETS, "art", "icons.txt")) as listed:
+        for path, *sizes in (line.split() for line in listed if line.strip() and not line.startswith("#")):
+            images = [(256, raster.render(bird.icon(256), "icon256")) if size == "256" else icon_image(int(size))
+                      for size in sizes]
+            write(os.path.join(ASSETS, path), formats.ico(images))
 
 
 def sound():

@@ -1,10 +1,12 @@
 // Checks that every picture, icon, cursor and sound shipped with the game has the format the program expects.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -155,10 +157,28 @@ struct IconFile {
     std::vector<int> sizes;
 };
 
+// The icons and their sizes as the generator draws them (art/icons.txt).
+std::vector<IconFile> listedIcons() {
+    std::ifstream list(kAssets + "/art/icons.txt");
+    std::vector<IconFile> icons;
+    for (std::string line; std::getline(list, line);) {
+        std::istringstream fields(line);
+        IconFile icon;
+        if (line.empty() || line[0] == '#' || !(fields >> icon.file))
+            continue;
+        for (int size; fields >> size;)
+            icon.sizes.push_back(size);
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
 TEST(Artwork, IconsHoldTheExpectedImages) {
-    const std::vector<IconFile> icons = {
-        {"pictures/board.ico", {16, 20, 24, 32, 40, 48, 64, 256}},
-        {std::string("runtime/") + plumaro::runtime_files::kWindowIcon.path, {16, 32, 48}}};
+    const std::vector<IconFile> icons = listedIcons();
+    ASSERT_FALSE(icons.empty()) << "art/icons.txt lists no icons";
+    const std::string windowIcon = std::string("runtime/") + plumaro::runtime_files::kWindowIcon.path;
+    EXPECT_TRUE(std::ranges::any_of(icons, [&](const IconFile &icon) { return icon.file == windowIcon; }))
+        << "the window icon " << windowIcon << " is not one the generator draws";
     for (const auto &icon : icons) {
         SCOPED_TRACE(icon.file);
         const Bytes b = readFile(icon.file);

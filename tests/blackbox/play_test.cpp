@@ -117,15 +117,18 @@ TEST_F(Playing, ANewGameMidGameRestoresTheStart) {
     EXPECT_EQ(player.shownOnceItIs(startOf(3)), startOf(3));
 }
 
+// The pointer over the background is read once a move made afterwards
+// shows: input is handled in order.
 TEST_F(Playing, ThePointerIsTheHandOverBirdsOnly) {
     player.choosePuzzle(2);
     moveMouseTo(player.backgroundPoint());
-    settle(100ms);
+    player.pressOnBoard(VK_LEFT); // the empty slot is now slot 9
+    ASSERT_EQ(player.shownOnceItIs(afterSlide(startOf(2), 9)), afterSlide(startOf(2), 9));
     const HCURSOR background = cursorShown();
     moveMouseTo(player.slotCentre(5));
     ASSERT_TRUE(waitFor([&] { return cursorShown() != background; })) << "no hand over a bird";
     const HCURSOR hand = cursorShown();
-    moveMouseTo(player.slotCentre(8));
+    moveMouseTo(player.slotCentre(9));
     EXPECT_TRUE(waitFor([&] { return cursorShown() == background; })) << "the hand over the empty slot";
     moveMouseTo(player.slotCentre(1));
     EXPECT_TRUE(waitFor([&] { return cursorShown() == hand; })) << "no hand over another bird";
@@ -152,9 +155,15 @@ TEST_P(PlayingToTheEnd, TheResultWindowRatesTheSolution) {
         ASSERT_TRUE(clicks);
     }
     player.choosePuzzle(game.puzzle);
-    const std::vector<int> allButLast(clicks->begin(), clicks->end() - 1);
-    player.clickSlots(allButLast);
-    ASSERT_EQ(player.resultWindow(), nullptr) << "rated before the last move";
+    BoardShown beforeLast = startOf(game.puzzle);
+    for (auto click = clicks->begin(); click != clicks->end() - 1; ++click) {
+        player.clickSlot(*click);
+        beforeLast = afterSlide(beforeLast, *click);
+    }
+    // The board has shown the move before the last, so a result rated on it
+    // has been made by now, shown or about to be.
+    ASSERT_EQ(player.shownOnceItIs(beforeLast), beforeLast);
+    ASSERT_EQ(player.resultWindow(true), nullptr) << "rated before the last move";
     player.clickSlot(clicks->back());
 
     const auto result = player.readAndCloseResult();

@@ -11,6 +11,7 @@
 #include "announcer.h"
 #include "board_resources.h"
 #include "board_window.h"
+#include "import_patch.h"
 #include "program_driver.h"
 #include "solver.h"
 #include "texts.h"
@@ -46,21 +47,28 @@ protected:
     HWND board = nullptr;
 };
 
+// As the screen shows it: a one-pixel frame of one colour around a plain
+// inside, and the count in bold MS Sans Serif of 9.75 points (13 pixels at
+// the 96 dpi the tests run at) in its middle.
 TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
     choose(IDM_PUZZLE2);
-    HWND moves = GetDlgItem(board, IDC_MOVES);
-    wchar_t className[16] = {};
-    GetClassNameW(moves, className, 16);
-    EXPECT_STREQ(className, L"Static");
-    const LONG style = GetWindowLongW(moves, GWL_STYLE);
-    EXPECT_TRUE(style & WS_BORDER);
-    EXPECT_EQ(style & SS_TYPEMASK, SS_CENTER);
+    ShowWindow(board, SW_SHOWNOACTIVATE);
+    UpdateWindow(board);
+    RECT outer{};
+    GetWindowRect(GetDlgItem(board, IDC_MOVES), &outer);
+    const testing::Pixels shown = testing::screenPixels(outer);
+    const int width = shown.width, height = shown.height;
+    int unframed = 0;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            unframed += (x == 0 || y == 0 || x == width - 1 || y == height - 1) && shown.at(x, y) != shown.at(0, 0);
+    EXPECT_EQ(unframed, 0) << "pixels of the frame unlike its corner";
+    EXPECT_NE(shown.at(0, 0), shown.at(1, 1)) << "no frame";
 
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(moves, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
-    EXPECT_EQ(font.lfWeight, FW_BOLD);
-    EXPECT_EQ(font.lfHeight, -13);
+    const testing::Ink count = testing::inkOf(shown, {1, 1, width - 1, height - 1});
+    EXPECT_EQ(count, testing::inkOfBoldText(L"0", L"MS Sans Serif", 13)) << ::testing::PrintToString(count.rows);
+    EXPECT_NEAR(count.box.left - 1, width - 1 - count.box.right, 1) << "not centred across";
+    EXPECT_NEAR(count.box.top - 1, height - 1 - count.box.bottom, 1) << "not centred up and down";
 }
 
 // Screen readers announce each slot as a button named by what it shows, and
@@ -178,6 +186,42 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
     }
     EXPECT_EQ(testing::AccessibleReader(board, testing::AccessibleReader::Route::GetObject).description(),
               L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
+}
+
+// The start-up sound, counted where the board's code plays it.
+int soundsPlayed = 0;
+BOOL WINAPI countSound(LPCWSTR sound, HMODULE, DWORD) {
+    soundsPlayed += sound != nullptr; // a null sound stops the playing one
+    return TRUE;
+}
+
+// Only the first activation plays it: none of the board's later ones, after
+// the help or the result window closes over it, or back from another window.
+TEST_F(BoardWindowTest, TheStartUpSoundPlaysOnTheFirstActivationOnly) {
+    testing::ImportPatch sound("winmm.dll", "PlaySoundW", reinterpret_cast<void *>(countSound));
+    ASSERT_TRUE(sound);
+    soundsPlayed = 0;
+    ShowWindow(board, SW_SHOW);
+    static HWND shown;
+    shown = board;
+    // Whatever opens over the board is closed as soon as it is active.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND over = GetActiveWindow(); over && over != shown && IsWindowVisible(over))
+            PostMessageW(over, WM_COMMAND, IDCANCEL, 0);
+    });
+    choose(IDM_RULES);
+    choose(IDM_PUZZLE1);
+    const auto solution = solver::shortestSolution(1);
+    for (const int click : *solution)
+        SendMessageW(slot(click), BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                     nullptr, nullptr);
+    SetForegroundWindow(elsewhere);
+    SetForegroundWindow(board);
+    DestroyWindow(elsewhere);
+    EXPECT_EQ(GetActiveWindow(), board);
+    EXPECT_EQ(soundsPlayed, 1);
 }
 
 // A module without the board's pictures: creating the window fails.

@@ -64,14 +64,14 @@ TEST(PackagedGame, StartsMovesABirdAndShowsTheRules) {
     player.choosePuzzle(1);
     // Puzzle 1 starts with slot 2 empty: the bird in slot 1 slides there.
     player.clickSlot(1);
-    EXPECT_EQ(player.slotName(1), L"Empty") << "no bird moved";
-    EXPECT_EQ(player.moves(), L"1");
+    EXPECT_EQ(player.shownOnceItIs(afterSlide(startOf(1), 1)), afterSlide(startOf(1), 1)) << "no bird moved";
 
     HWND help = player.openHelp('R');
     ASSERT_NE(help, nullptr) << "Help > Rules opened no help window";
     const std::wstring rules = rulesBesideProgram(program);
     EXPECT_FALSE(rules.empty()) << "no rules beside " << program;
-    EXPECT_EQ(windowText(control(help, IDC_HELP_TEXT)), rules);
+    EXPECT_TRUE(waitFor([&] { return windowText(control(help, IDC_HELP_TEXT)) == rules; }))
+        << "the help window does not show the rules beside the program";
 }
 
 } // namespace

@@ -43,14 +43,16 @@ std::vector<ResultPicture> visiblePictures(HWND dialog) {
     return visible;
 }
 
+// Each picture on the screen as the artwork draws it, lettered for its result.
 TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
-    const Result results[] = {{Verdict::WellDone, ResultPicture::InJust17Moves},
-                              {Verdict::GoodTry, ResultPicture::FewerMoves},
-                              {Verdict::WellDone, ResultPicture::InJust23Moves},
-                              {Verdict::GoodTry, ResultPicture::EmperorWoken},
-                              // after the last: nothing of it left
-                              {Verdict::WellDone, ResultPicture::InJust17Moves}};
-    for (const Result &result : results) {
+    const std::pair<Result, const wchar_t *> results[] = {
+        {{Verdict::WellDone, ResultPicture::InJust17Moves}, L"result1.bmp"},
+        {{Verdict::GoodTry, ResultPicture::FewerMoves}, L"result2.bmp"},
+        {{Verdict::WellDone, ResultPicture::InJust23Moves}, L"result3.bmp"},
+        {{Verdict::GoodTry, ResultPicture::EmperorWoken}, L"result4.bmp"},
+        // after the last: nothing of it left
+        {{Verdict::WellDone, ResultPicture::InJust17Moves}, L"result1.bmp"}};
+    for (const auto &[result, artwork] : results) {
         bool inspected = false;
         showAndInspect(result, [&](HWND dialog) {
             inspected = true;
@@ -58,6 +60,11 @@ TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
             EXPECT_EQ(testing::windowText(GetDlgItem(dialog, IDC_MESSAGE)),
                       result.verdict == Verdict::WellDone ? L"WELL DONE" : L"GOOD TRY");
             EXPECT_EQ(visiblePictures(dialog), std::vector<ResultPicture>{result.picture});
+            RECT area{};
+            GetWindowRect(GetDlgItem(dialog, kPictureControls[static_cast<std::size_t>(result.picture)]), &area);
+            const auto expected = testing::pictureFile(testing::artworkFolder() / artwork).rgb;
+            EXPECT_TRUE(testing::waitFor([&] { return testing::screenPixels(area).rgb == expected; }))
+                << "the picture on the screen is not " << std::string(artwork, artwork + wcslen(artwork));
         });
         EXPECT_TRUE(inspected);
     }

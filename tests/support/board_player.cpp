@@ -85,8 +85,12 @@ void BoardPlayer::slideWithArrows(const std::vector<int> &slots) {
     activate(board_);
     bool keypad = false;
     for (const int slot : slots) {
-        if (const WORD key = arrowFor(slot, keypad))
+        // Each key is chosen from the board its predecessor left.
+        if (const WORD key = arrowFor(slot, keypad)) {
+            const BoardShown after = afterSlide(shown(), slot);
             pressKey(key);
+            shownOnceItIs(after);
+        }
         keypad = !keypad;
     }
 }
@@ -156,8 +160,8 @@ bool BoardPlayer::openAndCloseHelp() {
 
 HWND BoardPlayer::openHelp(WORD key) { return openHelpWindow(program_, board_, key); }
 
-HWND BoardPlayer::resultWindow() const {
-    for (HWND window : program_.windows()) {
+HWND BoardPlayer::resultWindow(bool hiddenToo) const {
+    for (HWND window : program_.windows(hiddenToo)) {
         wchar_t name[16] = {};
         GetClassNameW(window, name, 16);
         if (std::wstring(name) == L"#32770" && control(window, IDC_MESSAGE))

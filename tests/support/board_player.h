@@ -85,8 +85,9 @@ public:
     // The help window once it shows, or nullptr.
     HWND helpWindow();
 
-    // The open result window, or nullptr.
-    HWND resultWindow() const;
+    // The open result window, or nullptr; with hiddenToo, also one made
+    // but not yet shown.
+    HWND resultWindow(bool hiddenToo = false) const;
     // What the open result window shows, or nothing while none is open.
     std::optional<ResultSeen> readResult() const;
     // Reads the result window, waiting for it to open, then closes it with

@@ -2,6 +2,7 @@
 #include "program_driver.h"
 
 #include <psapi.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -95,17 +96,18 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
-std::vector<HWND> RunningProgram::windows() const {
+std::vector<HWND> RunningProgram::windows(bool hiddenToo) const {
     struct Search {
         DWORD processId;
+        bool hiddenToo;
         std::vector<HWND> found;
-    } search{process_.dwProcessId, {}};
+    } search{process_.dwProcessId, hiddenToo, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto &search = *reinterpret_cast<Search *>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == search.processId && IsWindowVisible(window))
+            if (owner == search.processId && (search.hiddenToo || IsWindowVisible(window)))
                 search.found.push_back(window);
             return TRUE;
         },
@@ -144,7 +146,57 @@ std::size_t RunningProgram::privateMemory() const {
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
-DWORD RunningProgram::guiObjects(DWORD kind) const { return GetGuiResources(process_.hProcess, kind); }
+namespace {
+
+// Wine gives each process a GDI handle table of its own, which its PEB
+// points at, and every object in use has a type there. Windows shares one
+// table across the session, but there GetGuiResources answers.
+struct GdiTableEntry {
+    UINT64 object;
+    UINT32 owner;
+    UINT16 unique;
+    UINT8 type;
+    UINT8 flags;
+    UINT64 user;
+};
+constexpr std::size_t kPebGdiTable = 0xF8;
+constexpr std::size_t kGdiTableEntries = 0x10000;
+
+DWORD gdiTableCount(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic{};
+    UINT64 table = 0;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+        !ReadProcessMemory(process, reinterpret_cast<BYTE *>(basic.PebBaseAddress) + kPebGdiTable, &table,
+                           sizeof table, nullptr) ||
+        !table)
+        return 0;
+    std::vector<GdiTableEntry> entries(kGdiTableEntries);
+    if (!ReadProcessMemory(process, reinterpret_cast<void *>(table), entries.data(),
+                           entries.size() * sizeof(GdiTableEntry), nullptr))
+        return 0;
+    return static_cast<DWORD>(std::ranges::count_if(entries, [](const GdiTableEntry &entry) { return entry.type; }));
+}
+
+} // namespace
+
+DWORD RunningProgram::guiObjects(DWORD kind) const {
+    if (const DWORD counted = GetGuiResources(process_.hProcess, kind))
+        return counted;
+    if (kind == GR_GDIOBJECTS)
+        return gdiTableCount(process_.hProcess);
+    DWORD windowsAndControls = 0;
+    for (HWND window : windows(true)) {
+        ++windowsAndControls;
+        EnumChildWindows(
+            window,
+            [](HWND, LPARAM count) {
+                ++*reinterpret_cast<DWORD *>(count);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windowsAndControls));
+    }
+    return windowsAndControls;
+}
 
 std::wstring windowText(HWND window) {
     DWORD_PTR length = 0;
@@ -218,6 +270,13 @@ void moveMouseTo(POINT screenPoint) {
     // pixel's detour makes sure the program sees a move, even when the
     // pointer already stands on the point.
     SetCursorPos(screenPoint.x, screenPoint.y);
+    // Wine's desktop process turns the X server's pointer events into input,
+    // late when it is busy: an event from where the pointer stood before,
+    // taken after the press that follows, took the pointer off the bird
+    // between press and release, and the click was lost. Two round trips to
+    // the desktop's thread let it take every event the X server sent before.
+    for (int trip = 0; trip < 2; ++trip)
+        SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     pointerTarget = {screenPoint.x + 1, screenPoint.y};
     sendMouse(0);
     pointerTarget = screenPoint;
@@ -282,11 +341,15 @@ HWND openHelpWindow(const RunningProgram &program, HWND board, WORD key) {
     pressKey(VK_MENU);
     pressKey('H');
     pressKey(key);
+    // The window answers once it has shown its text: a megabyte takes Wine's
+    // edit control two seconds to lay out, and more on a busy machine.
     HWND help = nullptr;
-    waitFor([&] {
-        help = helpWindowOf(program);
-        return help && threadInfoOf(help).hwndActive == help;
-    });
+    waitFor(
+        [&] {
+            help = helpWindowOf(program);
+            return help && threadInfoOf(help).hwndActive == help;
+        },
+        15s);
     settle(50ms);
     return help;
 }
@@ -327,6 +390,46 @@ Pixels screenPixels(const RECT &area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+Ink inkOf(const Pixels &pixels, const RECT &area) {
+    Ink ink{{area.right, area.bottom, area.left, area.top}, {}};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (pixels.at(x, y) != pixels.at(area.left, area.top))
+                ink.box = {std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                           std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
+    if (IsRectEmpty(&ink.box))
+        return {};
+    for (int y = ink.box.top; y < ink.box.bottom; ++y) {
+        ink.rows.emplace_back();
+        for (int x = ink.box.left; x < ink.box.right; ++x)
+            ink.rows.back() += pixels.at(x, y) != pixels.at(area.left, area.top) ? '#' : '.';
+    }
+    return ink;
+}
+
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    HGDIOBJ previousFont = SelectObject(memory, font);
+    SIZE size{};
+    GetTextExtentPoint32W(memory, text.c_str(), static_cast<int>(text.size()), &size);
+    const RECT all{0, 0, size.cx + 4, size.cy + 4};
+    HBITMAP canvas = CreateCompatibleBitmap(screen, all.right, all.bottom);
+    HGDIOBJ previousBitmap = SelectObject(memory, canvas);
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(memory, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(memory, previousBitmap);
+    SelectObject(memory, previousFont);
+    const Pixels pixels = bitmapPixels(canvas);
+    DeleteObject(canvas);
+    DeleteObject(font);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return inkOf(pixels, all);
 }
 
 fs::path artworkFolder() { return PLUMARO_PICTURES_DIR; }

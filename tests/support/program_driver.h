@@ -56,8 +56,9 @@ public:
     // The first visible top-level window of this process with the class
     // name (e.g. L"#32770" for a message box), waiting up to timeout.
     HWND waitForWindow(const std::wstring &className, std::chrono::milliseconds timeout = 5s) const;
-    // Every visible top-level window of this process.
-    std::vector<HWND> windows() const;
+    // Every visible top-level window of this process; with hiddenToo, also
+    // those not (yet) shown.
+    std::vector<HWND> windows(bool hiddenToo = false) const;
 
     // Waits for the process to end; true with its exit code if it did.
     bool waitForExit(DWORD &exitCode, std::chrono::milliseconds timeout = 5s) const;
@@ -65,7 +66,9 @@ public:
 
     // The process's private memory in bytes (PrivateUsage, else
     // PagefileUsage), and its GDI and USER object counts: GR_GDIOBJECTS or
-    // GR_USEROBJECTS (0 where the system does not count them, as under Wine).
+    // GR_USEROBJECTS. Where the system does not count them (Wine), the GDI
+    // count is read from the process's own handle table, and the USER count
+    // is its windows, shown or not, with their controls; 0 if neither works.
     std::size_t privateMemory() const;
     DWORD guiObjects(DWORD kind) const;
 
@@ -134,6 +137,19 @@ struct Pixels {
 Pixels bitmapPixels(HBITMAP bitmap);
 // What the screen shows in the area.
 Pixels screenPixels(const RECT &area);
+// What text on a plain background looks like: its ink, the pixels of an
+// area unlike the area's top-left one, row by row ('#' ink, '.' none)
+// within the smallest rectangle that holds them all, and where that
+// rectangle lies (empty when there is no ink).
+struct Ink {
+    RECT box{};
+    std::vector<std::string> rows;
+    bool operator==(const Ink &other) const { return rows == other.rows; }
+};
+Ink inkOf(const Pixels &pixels, const RECT &area);
+// The ink of the text as the system draws it in bold type of the face,
+// `height` pixels high (the characters, not the cells), underlined if asked.
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline = false);
 // The folder of the artwork's own pictures (GIF and BMP files).
 std::filesystem::path artworkFolder();
 // The pixels of a .bmp file; none when it cannot be read.

@@ -1,44 +1,46 @@
-// The pictures the program loads from its resources: every pixel as in the
-// GIF of record, decoded here by the system's image codecs.
+// The pictures the program loads from its resources, each one its windows'
+// resource scripts compile in: every pixel as in the GIF of record, decoded
+// here by the system's image codecs.
 #include <gtest/gtest.h>
 
 #include <wincodec.h>
 
 #include <cstdint>
+#include <regex>
 #include <string>
 #include <vector>
 
-#include "board_resources.h"
 #include "pictures.h"
 #include "program_driver.h"
-#include "result_resources.h"
 
 namespace plumaro {
 namespace {
 
+// A picture as a resource script compiles it in: its identifier's number
+// and its file.
 struct Picture {
     int id;
-    const wchar_t *gif;
+    std::filesystem::path file;
 };
 
-constexpr Picture kPictures[] = {
-    {IDR_BOARD_BACKGROUND, L"board.gif"},
-    {IDR_TITLE, L"title.gif"},
-    {IDR_BIRD1, L"bird1.gif"},
-    {IDR_BIRD2, L"bird2.gif"},
-    {IDR_BIRD3, L"bird3.gif"},
-    {IDR_BIRD4, L"bird4.gif"},
-    {IDR_BIRD5, L"bird5.gif"},
-    {IDR_BIRD6, L"bird6.gif"},
-    {IDR_BIRD7, L"bird7.gif"},
-    {IDR_BIRD8, L"bird8.gif"},
-    {IDR_EMPTY, L"empty.gif"},
-    {IDR_RESULT_BACKGROUND, L"result.gif"},
-    {IDR_RESULT1, L"result1.gif"},
-    {IDR_RESULT2, L"result2.gif"},
-    {IDR_RESULT3, L"result3.gif"},
-    {IDR_RESULT4, L"result4.gif"},
-};
+// Every BITMAP of the windows' resource scripts, as the build compiles them.
+std::vector<Picture> picturesOfTheResourceScripts() {
+    const std::filesystem::path sources = PLUMARO_SOURCE_DIR;
+    std::vector<Picture> pictures;
+    for (const std::string window : {"board", "result", "help"}) {
+        const std::string script = testing::readBytes(sources / window / (window + ".rc"));
+        const std::string ids = testing::readBytes(sources / window / (window + "_resources.h"));
+        const std::regex bitmap(R"rc((\w+) BITMAP "([^"]+)")rc");
+        for (std::sregex_iterator line(script.begin(), script.end(), bitmap), end; line != end; ++line) {
+            std::smatch id;
+            if (!std::regex_search(ids, id, std::regex("#define " + (*line)[1].str() + " (\\d+)")))
+                ADD_FAILURE() << (*line)[1] << " is not defined in " << window << "_resources.h";
+            else
+                pictures.push_back({std::stoi(id[1]), sources / (*line)[2].str()});
+        }
+    }
+    return pictures;
+}
 
 using testing::Pixels;
 
@@ -75,11 +77,15 @@ Pixels decodeGif(const std::filesystem::path &path) {
     return pixels;
 }
 
+// A picture drawn as a BMP alone, with no GIF beside it, shows its BMP.
 TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    for (const Picture &picture : kPictures) {
-        SCOPED_TRACE(::testing::Message() << std::string(picture.gif, picture.gif + wcslen(picture.gif)));
-        const Pixels gif = decodeGif(testing::artworkFolder() / picture.gif);
+    const std::vector<Picture> pictures = picturesOfTheResourceScripts();
+    ASSERT_FALSE(pictures.empty());
+    for (const Picture &picture : pictures) {
+        SCOPED_TRACE(picture.file.string());
+        const auto gifFile = std::filesystem::path(picture.file).replace_extension(L".gif");
+        const Pixels gif = std::filesystem::exists(gifFile) ? decodeGif(gifFile) : testing::pictureFile(picture.file);
         ASSERT_FALSE(gif.rgb.empty());
 
         const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id);
