@@ -49,7 +49,6 @@ COLORREF linkColour() {
     return high ? GetSysColor(COLOR_HOTLIGHT) : kLinkColour;
 }
 constexpr wchar_t kSiteAddress[] = L"" PLUMARO_WEB_ADDRESS;
-constexpr wchar_t kSiteHost[] = L"" PLUMARO_WEB_HOST;
 
 void setShown(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
 
@@ -236,7 +235,7 @@ bool HelpWindow::createControls() {
     rulesPictureControl_ =
         addControl(dialog_, L"STATIC", L"", IDC_RULES_PICTURE, WS_VISIBLE | SS_BITMAP, WS_EX_CLIENTEDGE);
     logoControl_ = addControl(dialog_, L"STATIC", L"", IDC_LOGO, SS_BITMAP, WS_EX_CLIENTEDGE);
-    link_ = addControl(dialog_, L"STATIC", kSiteHost, IDC_LINK,
+    link_ = addControl(dialog_, L"STATIC", L"" PLUMARO_WEB_HOST, IDC_LINK,
                        WS_VISIBLE | WS_TABSTOP | SS_CENTER | SS_NOPREFIX | SS_NOTIFY);
     if (!text_ || !okButton_ || !aboutButton_ || !rulesButton_ || !link_ ||
         !rulesPicture_.show(rulesPictureControl_, loadPicture(instance_, IDB_RULES)) ||
@@ -265,20 +264,6 @@ void HelpWindow::placeControls() {
     // Bold, underlined MS Sans Serif of 8.25 points.
     linkFont_ = createBoldSansSerif(825, resolution, {.underline = true});
     SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
-
-    // The host name shows whole, whichever it is: where it is wider than the
-    // link's place, the link widens about its centre.
-    HDC dc = GetDC(link_);
-    const HGDIOBJ previous = SelectObject(dc, linkFont_.get());
-    SIZE text{};
-    GetTextExtentPoint32W(dc, kSiteHost, static_cast<int>(std::size(kSiteHost)) - 1, &text);
-    SelectObject(dc, previous);
-    ReleaseDC(link_, dc);
-    RECT link{};
-    GetClientRect(link_, &link);
-    if (text.cx > link.right)
-        SetWindowPos(link_, nullptr, kLinkLeft - (text.cx - link.right + 1) / 2, kLinkTop, text.cx, link.bottom,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Whether an activation makes this window the program's own active window:
