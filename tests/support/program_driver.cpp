@@ -166,8 +166,8 @@ DWORD gdiTableCount(HANDLE process) {
     PROCESS_BASIC_INFORMATION basic{};
     UINT64 table = 0;
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
-        !ReadProcessMemory(process, reinterpret_cast<BYTE *>(basic.PebBaseAddress) + kPebGdiTable, &table,
-                           sizeof table, nullptr) ||
+        !ReadProcessMemory(process, reinterpret_cast<BYTE *>(basic.PebBaseAddress) + kPebGdiTable, &table, sizeof table,
+                           nullptr) ||
         !table)
         return 0;
     std::vector<GdiTableEntry> entries(kGdiTableEntries);
@@ -409,7 +409,7 @@ Ink inkOf(const Pixels &pixels, const RECT &area) {
     return ink;
 }
 
-Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline) {
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline, int width) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -417,11 +417,12 @@ Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, boo
     HGDIOBJ previousFont = SelectObject(memory, font);
     SIZE size{};
     GetTextExtentPoint32W(memory, text.c_str(), static_cast<int>(text.size()), &size);
-    const RECT all{0, 0, size.cx + 4, size.cy + 4};
+    const RECT all{0, 0, width > 0 ? width : size.cx + 4, size.cy + 4};
     HBITMAP canvas = CreateCompatibleBitmap(screen, all.right, all.bottom);
     HGDIOBJ previousBitmap = SelectObject(memory, canvas);
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    TextOutW(memory, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    RECT line{width > 0 ? 0 : 2, 2, all.right - (width > 0 ? 0 : 2), all.bottom - 2};
+    DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(memory, previousBitmap);
     SelectObject(memory, previousFont);
     const Pixels pixels = bitmapPixels(canvas);

@@ -148,8 +148,9 @@ struct Ink {
 };
 Ink inkOf(const Pixels &pixels, const RECT &area);
 // The ink of the text as the system draws it in bold type of the face,
-// `height` pixels high (the characters, not the cells), underlined if asked.
-Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline = false);
+// `height` pixels high (the characters, not the cells), underlined if asked;
+// with a width, centred on a line that wide, which cuts what does not fit.
+Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline = false, int width = 0);
 // The folder of the artwork's own pictures (GIF and BMP files).
 std::filesystem::path artworkFolder();
 // The pixels of a .bmp file; none when it cannot be read.
