@@ -167,38 +167,5 @@ TEST(Accessibility, EveryPressIsSpokenUpToTheVerdict) {
     CoUninitialize();
 }
 
-// B reads the board the player sees, row by row, and C the count and par:
-// what each says is written out here for a board the screen shows first.
-TEST(Accessibility, KeysReadTheBoardAsItShows) {
-    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    {
-        BoardPlayer player;
-        AlertListener heard(player.program().processId());
-        struct Reading {
-            int puzzle;
-            std::vector<int> slides;
-            const wchar_t *board;
-            const wchar_t *count;
-        };
-        for (const Reading &reading :
-             {Reading{1, {3, 6, 5}, L"Row 1: 1, 2, 5. Row 2: 3, empty, 4.", L"3 moves, par 17"},
-              Reading{2, {9, 6, 3}, L"Row 1: 7, 5, empty. Row 2: 8, 3, 6. Row 3: 4, 1, 2.", L"3 moves, par 23"}}) {
-            player.choosePuzzle(reading.puzzle);
-            player.slideWithArrows(reading.slides);
-            BoardShown shown = startOf(reading.puzzle);
-            for (const int slot : reading.slides)
-                shown = afterSlide(shown, slot);
-            ASSERT_EQ(player.shownOnceItIs(shown), shown);
-            for (int said = 0; said < 4; ++said)
-                heard.next();
-            player.pressOnBoard('B');
-            EXPECT_EQ(heard.next(), reading.board);
-            player.pressOnBoard('C');
-            EXPECT_EQ(heard.next(), reading.count);
-        }
-    }
-    CoUninitialize();
-}
-
 } // namespace
 } // namespace plumaro::testing

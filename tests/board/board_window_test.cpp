@@ -155,6 +155,16 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
         {"B", press('B'), {{L"Row 1: 1, empty, 2. Row 2: 3, 4, 5.", 4, 1, L"reading"}}},
         {"C", press('C'), {{L"0 moves, par 17", 4, 1, L"reading"}}},
         {"a move", press(VK_LEFT), {{L"Bird 2 moved left, 1 move", 2, 3, L"move"}}},
+        // B and C read the board as it stands: three rows, three moves on.
+        {"B and C later",
+         [&] {
+             choose(IDM_PUZZLE2);
+             for (const WPARAM key : std::initializer_list<WPARAM>{VK_LEFT, VK_DOWN, VK_DOWN, 'B', 'C'})
+                 SendMessageW(board, WM_KEYDOWN, key, 0);
+             raised.erase(raised.begin(), raised.end() - 2);
+         },
+         {{L"Row 1: 7, 5, empty. Row 2: 8, 3, 6. Row 3: 4, 1, 2.", 4, 1, L"reading"},
+          {L"3 moves, par 23", 4, 1, L"reading"}}},
         // The verdict once, from the result window, also when Windows shows
         // it again as the board is restored; back on the board nothing more:
         // readers speak its description as it gets the focus.
