@@ -16,12 +16,17 @@ SIZE bitmapSize(HBITMAP bitmap) {
 }
 
 void drawBitmap(HDC target, HBITMAP bitmap, int x, int y) {
-    if (!bitmap)
+    // Only the part the target can show: a window that paints one pixel of
+    // the picture must not cost a copy of the whole.
+    const SIZE size = bitmapSize(bitmap);
+    const RECT picture{x, y, x + size.cx, y + size.cy};
+    RECT shown{}, part{};
+    if (!bitmap || GetClipBox(target, &shown) == NULLREGION || !IntersectRect(&part, &picture, &shown))
         return;
     HDC source = CreateCompatibleDC(target);
     HGDIOBJ previous = SelectObject(source, bitmap);
-    const SIZE size = bitmapSize(bitmap);
-    BitBlt(target, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    BitBlt(target, part.left, part.top, part.right - part.left, part.bottom - part.top, source, part.left - x,
+           part.top - y, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }
