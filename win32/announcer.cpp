@@ -213,7 +213,7 @@ void Announcer::say(Announcement what, std::wstring words) {
 }
 
 bool Announcer::notify(Announcement what, const std::wstring &words) {
-    if (!source_ || jawsIsRunning())
+    if (!source_)
         return false;
     const UiaLibrary &uia = UiaLibrary::get();
     RaiseNotification raise = raise_;
@@ -223,6 +223,10 @@ bool Announcer::notify(Announcement what, const std::wstring &words) {
             return false;
         raise = uia.raiseNotification;
     }
+    // Asked last: looking for a library that is not loaded takes Wine a
+    // millisecond.
+    if (jawsIsRunning())
+        return false;
     if (!uia.sysAllocString || !uia.sysFreeString || !useComOnThisThread())
         return false;
     const Treatment treatment = treatmentOf(what);
