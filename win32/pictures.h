@@ -16,7 +16,8 @@ UniqueBitmap loadPicture(HINSTANCE instance, int id);
 // The bitmap's size in pixels.
 SIZE bitmapSize(HBITMAP bitmap);
 
-// Draws the whole bitmap unscaled with its top-left corner at (x, y).
+// Draws the bitmap unscaled with its top-left corner at (x, y), as far as the
+// target's clip box reaches.
 void drawBitmap(HDC target, HBITMAP bitmap, int x, int y);
 
 } // namespace plumaro
