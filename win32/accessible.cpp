@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "com_apartment.h"
+#include "com_object.h"
 #include "system_library.h"
 #include "texts.h"
 
@@ -49,35 +50,8 @@ struct AccessibilityLibrary {
 
 bool isSelf(const VARIANT &child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The IUnknown of the program's accessible objects: each starts with one
-// reference, held by whoever made it.
-class AccessibleObject : public IAccessible {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
-        if (!object)
-            return E_POINTER;
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-protected:
-    virtual ~AccessibleObject() = default;
-
-private:
-    LONG references_ = 1;
-};
+// What the program's accessible objects are.
+using AccessibleObject = ComObject<IAccessible, IDispatch>;
 
 // The control's client area as one object without children.
 class ControlAccessible final : public AccessibleObject {
@@ -85,12 +59,7 @@ public:
     ControlAccessible(HWND control, const AccessibleDescription &what) : control_(control), what_(what) {}
 
     // IDispatch: clients use the IAccessible methods directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return handOut(count, 0u); }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
@@ -111,17 +80,9 @@ public:
         return fromWindow(control_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                           reinterpret_cast<void **>(parent));
     }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override { return handOut(count, 0L); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch **child) override {
-        if (!child)
-            return E_POINTER;
-        *child = nullptr;
-        return E_INVALIDARG;
+        return handOut(child, nullptr, E_INVALIDARG);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
         return text(child, name, what_.name.empty() ? windowText() : what_.name);
@@ -328,10 +289,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override {
         if (!isAnnouncement(child))
             return standard_->get_accChild(child, object);
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        return S_FALSE; // an element of this object, not an object of its own
+        return handOut(object, nullptr, S_FALSE); // an element of this object, not an object of its own
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
         if (!isAnnouncement(child))

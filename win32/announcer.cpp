@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "com_apartment.h"
+#include "com_object.h"
 #include "system_library.h"
 
 namespace plumaro {
@@ -92,42 +93,18 @@ struct UiaLibrary {
 // The UI Automation element the notifications come from: the announcer's
 // window, of no standard type, which neither takes the focus nor counts as
 // a control or content, so that readers do not stop on it.
-class NotificationSource final : public IRawElementProviderSimple {
+class NotificationSource final : public ComObject<IRawElementProviderSimple> {
 public:
     explicit NotificationSource(HWND window) : window_(window) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
-        if (!object)
-            return E_POINTER;
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IRawElementProviderSimple)) {
-            *object = static_cast<IRawElementProviderSimple *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions *options) override {
-        if (!options)
-            return E_POINTER;
         // Called on the window's own thread, which runs COM as a
         // single-threaded apartment.
-        *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider | ProviderOptions_UseComThreading);
-        return S_OK;
+        return handOut(options, static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider |
+                                                             ProviderOptions_UseComThreading));
     }
     HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown **pattern) override {
-        if (!pattern)
-            return E_POINTER;
-        *pattern = nullptr;
-        return S_OK;
+        return handOut(pattern, nullptr);
     }
     HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT *value) override {
         if (!value)
@@ -158,10 +135,9 @@ public:
     }
 
 private:
-    ~NotificationSource() = default;
+    ~NotificationSource() override = default;
 
     HWND window_;
-    LONG references_ = 1;
 };
 
 // JAWS loads its hook library into the programs it reads. Its makers
