@@ -78,7 +78,8 @@ PLUMARO_SIGN_TIMESTAMP_URL=none "$sign_file" untimed.exe && osslsigncode verify 
 # Stopped while it waits for a timestamp, as Ctrl-C or a time limit stops it.
 cp "$unsigned" interrupted/plumaro.exe
 PLUMARO_SIGN_TIMESTAMP_URL=http://127.0.0.1:$silent/ setsid "$sign_file" interrupted/plumaro.exe 2>/dev/null &
-sleep 1
+for _ in $(seq 300); do compgen -G 'interrupted/*/signed' >/dev/null && break; sleep 0.1; done
+compgen -G 'interrupted/*/signed' >/dev/null || fail "the signing never got as far as its timestamp"
 kill -TERM -- "-$!" && wait $!
 [ "$(ls -A interrupted)" = plumaro.exe ] && cmp -s interrupted/plumaro.exe "$unsigned" ||
     fail "an interrupted signing left $(ls -A interrupted)"
