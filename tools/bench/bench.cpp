@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "board_player.h"
+#include "floor_resources.h"
 #include "program_driver.h"
 #include "solver.h"
 
@@ -22,8 +23,6 @@ using namespace plumaro::testing;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-constexpr wchar_t kFloorClass[] = L"PlumaroFloor";
 
 // Every sample, by measure and then by program.
 using Samples = std::map<std::string, std::map<std::string, std::vector<double>>>;
@@ -102,7 +101,7 @@ void runFloor(const std::string &name, Samples &samples, bool withDialog) {
     const auto started = Clock::now();
     RunningProgram program(buildFolder() / (L"bench_" + std::wstring(name.begin(), name.end()) + L".exe"));
     HWND window = nullptr;
-    if (!pollUntil([&] { return painted(window = windowOfClass(program, kFloorClass)); }))
+    if (!pollUntil([&] { return painted(window = windowOfClass(program, kFloorClassName)); }))
         throw std::runtime_error(name + ": no window painted");
     samples["start"][name].push_back(millisecondsSince(started));
     settle(1500ms);
@@ -158,7 +157,7 @@ void runGame(Samples &samples, const std::filesystem::path &game, const solver::
 void measureIdle(Samples &samples, const std::filesystem::path &game, const solver::Clicks &solution) {
     RunningProgram floor(buildFolder() / L"bench_floor_sound.exe");
     BoardPlayer player(game);
-    if (!pollUntil([&] { return painted(windowOfClass(floor, kFloorClass)) && painted(player.board()); }))
+    if (!pollUntil([&] { return painted(windowOfClass(floor, kFloorClassName)) && painted(player.board()); }))
         throw std::runtime_error("idle: no window painted");
     player.choosePuzzle(1);
     player.clickSlot(solution.front());

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"PlumaroFloor";
 using plumaro::board_geometry::kClientHeight;
 using plumaro::board_geometry::kClientWidth;
 namespace resultWindow = plumaro::result_geometry;
@@ -81,7 +80,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_FLOOR_MENU);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = kFloorClassName;
     if (!RegisterClassExW(&windowClass))
         return 1;
 
@@ -89,7 +88,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
     HWND window =
-        CreateWindowExW(0, kClassName, L"Floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+        CreateWindowExW(0, kFloorClassName, L"Floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
