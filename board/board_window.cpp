@@ -233,7 +233,7 @@ bool BoardWindow::startUp(int &exitCode) {
 // one does.
 void BoardWindow::onActivate() {
     if (firstActivation_)
-        sound_.play(programFolder() + L"\\" + runtime_files::kStartupSound.name);
+        sound_.play(programFile(runtime_files::kStartupSound.name));
     firstActivation_ = false;
 }
 

@@ -328,7 +328,7 @@ void HelpWindow::showPage(HelpPage page) {
 }
 
 void HelpWindow::showTextFile(const wchar_t *name) {
-    const std::wstring text = readHelpText(programFolder() + L"\\" + name);
+    const std::wstring text = readHelpText(programFile(name));
     SetWindowTextW(text_, text.c_str());
 }
 

@@ -21,4 +21,6 @@ std::wstring programFolder() {
     return separator == std::wstring::npos ? std::wstring{} : path.substr(0, separator);
 }
 
+std::wstring programFile(const wchar_t *name) { return programFolder() + L"\\" + name; }
+
 } // namespace plumaro

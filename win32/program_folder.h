@@ -10,4 +10,7 @@ namespace plumaro {
 // any script, whatever the ANSI code page.
 std::wstring programFolder();
 
+// The run-time file `name` (e.g. L"SOUND\\G0034.WAV") in that folder.
+std::wstring programFile(const wchar_t *name);
+
 } // namespace plumaro

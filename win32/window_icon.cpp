@@ -11,7 +11,7 @@
 
 namespace plumaro {
 
-std::wstring windowIconPath() { return programFolder() + L"\\" + runtime_files::kWindowIcon.name; }
+std::wstring windowIconPath() { return programFile(runtime_files::kWindowIcon.name); }
 
 namespace {
 
