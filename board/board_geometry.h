@@ -1,7 +1,8 @@
-// Where the board window's pictures and controls lie in its client area, in pixels. The board
-// window, the tests that play it and the artwork generator (assets/art/geometry.py reads the
-// numbers below from this file) all take them from here, so none can disagree with the others.
-// Keep the values in lines of `constexpr int kName = number, ...;` for the generator's sake.
+// Where the board window's pictures and controls lie in its client area, in pixels at 96 dpi (the
+// window shows them at its own scale). The board window, the tests that play it and the artwork
+// generator (assets/art/geometry.py reads the numbers below from this file) all take them from here,
+// so none can disagree with the others. Keep the values in lines of
+// `constexpr int kName = number, ...;` for the generator's sake.
 #pragma once
 
 namespace plumaro::board_geometry {
@@ -14,9 +15,8 @@ constexpr int kClientWidth = 580, kClientHeight = 467;
 // neighbours.
 constexpr int kSlotLeft = 134, kSlotTop = 50, kSlotPitch = 80, kSlotSize = 78;
 
-// The move counter's top-left corner. Its size is kept in twips, so that it grows with the
-// resolution: 25 x 19 pixels at 96 dpi.
-constexpr int kCounterLeft = 390, kCounterTop = 60, kCounterWidthInTwips = 375, kCounterHeightInTwips = 285;
+// The move counter, its frame included.
+constexpr int kCounterLeft = 390, kCounterTop = 60, kCounterWidth = 25, kCounterHeight = 19;
 
 // The title picture's top-left corner, shown until the first game.
 constexpr int kTitleLeft = 144, kTitleTop = 69;

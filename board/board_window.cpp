@@ -13,14 +13,13 @@
 #include "board_geometry.h"
 #include "board_resources.h"
 #include "controls.h"
-#include "display_check.h"
+#include "display_scale.h"
 #include "help_window.h"
 #include "messages.h"
 #include "pictures.h"
 #include "program_folder.h"
 #include "result_window.h"
 #include "runtime_files.h"
-#include "shared_resources.h"
 #include "spoken_texts.h"
 #include "subclass.h"
 #include "texts.h"
@@ -35,6 +34,8 @@ using namespace board_geometry;
 // A fixed frame: a caption with the system menu and a minimise box, no
 // maximise box, no resizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+constexpr SIZE kClientSize{kClientWidth, kClientHeight};
 
 // Keys that read the game aloud to a player who cannot see it: the whole
 // board row by row, and the count with the par.
@@ -75,8 +76,10 @@ bool BoardWindow::registerClasses(HINSTANCE instance) {
 
 HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
     exitCode = 1;
-    HWND window = CreateWindowExW(0, kClassName, loadText(IDS_BOARD_CAPTION).c_str(), kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, instance);
+    // Made on the primary monitor, whose top-left corner is (0, 0), so that
+    // it is laid out at that monitor's DPI from the start.
+    HWND window = CreateWindowExW(0, kClassName, loadText(IDS_BOARD_CAPTION).c_str(), kStyle, 0, 0, 0, 0, nullptr,
+                                  nullptr, instance, instance);
     if (!window) {
         showProgramMessage(nullptr, IDS_BOARD_NOT_CREATED);
         return nullptr;
@@ -143,6 +146,14 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETOBJECT:
         return answerWindowGetObject(window_, wParam, lParam, spoken_);
+    case WM_GETDPISCALEDSIZE:
+        answerDpiScaledSize(window_, kClientSize, wParam, lParam);
+        return TRUE;
+    case WM_DPICHANGED:
+        // Dragged to a monitor of another scale, or the scale changed.
+        if (layOut(LOWORD(wParam)))
+            takeSuggestedRect(window_, kClientSize, dpi_, lParam);
+        return 0;
     case WM_CLOSE:
         close();
         return 0;
@@ -157,20 +168,9 @@ LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// The window's pictures and slots, before start-up places them.
+// The window's slots, laid out with its pictures at its DPI, before
+// start-up places the window.
 bool BoardWindow::onCreate() {
-    background_ = loadPicture(instance_, IDR_BOARD_BACKGROUND);
-    title_ = loadPicture(instance_, IDR_TITLE);
-    for (std::size_t at = 0; at < pictures_.size(); ++at) {
-        pictures_[at] = loadPicture(instance_, kPictureIds[at]);
-        if (!pictures_[at])
-            return false;
-    }
-    if (!background_ || !title_)
-        return false;
-
-    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
-
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         slots_[slot - 1] =
             CreateWindowExW(0, kSlotClassName, loadText(IDS_SLOT_NO_PICTURE).c_str(), WS_CHILD, 0, 0, 0, 0, window_,
@@ -179,7 +179,46 @@ bool BoardWindow::onCreate() {
             return false;
     }
     announcer_ = std::make_unique<Announcer>(window_, spoken_);
+    return layOut(dpiOf(window_));
+}
+
+// Shows the board at `dpi`: the pictures drawn for that scale, the hand and
+// the icons in its sizes, and the slots and the counter where the layout
+// puts them there. False, changing nothing, if a picture compiled into the
+// program cannot be made.
+bool BoardWindow::layOut(UINT dpi) {
+    UniqueBitmap background = loadPicture(instance_, IDR_BOARD_BACKGROUND, dpi);
+    UniqueBitmap title = loadPicture(instance_, IDR_TITLE, dpi);
+    std::array<UniqueBitmap, kSlotCount> pictures;
+    for (std::size_t at = 0; at < pictures.size(); ++at) {
+        pictures[at] = loadPicture(instance_, kPictureIds[at], dpi);
+        if (!pictures[at])
+            return false;
+    }
+    if (!background || !title)
+        return false;
+    dpi_ = dpi;
+    background_ = std::move(background);
+    title_ = std::move(title);
+    pictures_ = std::move(pictures);
+    hand_ = HandCursor(instance_, dpi);
+    if (WindowIcons icons = iconFile_.iconsFor(dpi)) {
+        setWindowIcons(window_, icons);
+        icons_ = std::move(icons);
+    }
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        placeControl(slots_[slot - 1], {slotLeft(slot), slotTop(slot), kSlotSize, kSlotSize}, dpi);
+    layOutCounter();
+    InvalidateRect(window_, nullptr, TRUE);
     return true;
+}
+
+void BoardWindow::layOutCounter() {
+    if (!counter_)
+        return;
+    placeControl(counter_, {kCounterLeft, kCounterTop, kCounterWidth, kCounterHeight}, dpi_);
+    counterFont_ = createBoldSansSerif(975, dpi_);
+    setFont(counter_, counterFont_.get());
 }
 
 // The move counter is hidden until the first game, and only then made: it
@@ -194,38 +233,22 @@ bool BoardWindow::createCounter() {
     if (!counter_)
         return false;
     subclassControl(counter_, counterProc);
-
-    // The counter keeps its size in twips: 25 x 19 pixels at 96 dpi.
-    const Resolution resolution = resolutionOf(window_);
-    placeControl(counter_, {kCounterLeft, kCounterTop}, {kCounterWidthInTwips, kCounterHeightInTwips}, resolution);
-    counterFont_ = createBoldSansSerif(975, resolution);
-    SendMessageW(counter_, WM_SETFONT, reinterpret_cast<WPARAM>(counterFont_.get()), FALSE);
+    layOutCounter();
     return true;
 }
 
 bool BoardWindow::startUp(int &exitCode) {
-    applyPlacement(window_, placementFor(window_, kClientWidth, kClientHeight, true));
-    ensureClientSize(window_, kClientWidth, kClientHeight);
-
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        SetWindowPos(slots_[slot - 1], nullptr, slotLeft(slot), slotTop(slot), kSlotSize, kSlotSize,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    }
+    placeOnPrimaryMonitor(window_, kClientSize);
 
     const std::wstring iconPath = windowIconPath();
-    icons_ = loadWindowIcons(iconPath);
+    iconFile_ = WindowIconFile(iconPath);
+    icons_ = iconFile_.iconsFor(dpi_);
     if (!icons_) {
         reportRuntimeError(IDS_ICON_NOT_LOADED, iconPath, icons_.error);
         exitCode = 1;
         return false;
     }
     setWindowIcons(window_, icons_);
-
-    if (isLargeFontsSetting(resolutionOf(window_).x)) {
-        showProgramMessage(nullptr, IDS_LARGE_FONTS);
-        exitCode = 0;
-        return false;
-    }
     return true;
 }
 
@@ -240,7 +263,7 @@ void BoardWindow::onActivate() {
 void BoardWindow::paintBoard(HDC dc) {
     drawBitmap(dc, background_.get(), 0, 0);
     if (titleShown_)
-        drawBitmap(dc, title_.get(), kTitleLeft, kTitleTop);
+        drawBitmap(dc, title_.get(), scaled(kTitleLeft, dpi_), scaled(kTitleTop, dpi_));
 }
 
 void BoardWindow::paintSlot(HWND slot, int index) {
@@ -250,7 +273,8 @@ void BoardWindow::paintSlot(HWND slot, int index) {
     if (picture != Picture::None) {
         drawBitmap(dc, pictures_[static_cast<std::size_t>(picture) - 1].get(), 0, 0);
     } else {
-        RECT all{0, 0, kSlotSize, kSlotSize};
+        RECT all{};
+        GetClientRect(slot, &all);
         FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
     }
     EndPaint(slot, &paint);
@@ -273,7 +297,7 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
         // window disables the board, the system's own handling applies.
         if (LOWORD(lParam) != HTCLIENT)
             break;
-        SetCursor(game_.showsBird(index) ? hand_ : LoadCursorW(nullptr, IDC_ARROW));
+        SetCursor(game_.showsBird(index) ? hand_.get() : LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_ERASEBKGND:
         return 1;
@@ -314,7 +338,8 @@ void BoardWindow::onSlotPressed(int index) {
 void BoardWindow::onPointerMoved(int index, POINT point) {
     if (pressedSlot_ != index)
         return;
-    RECT inside{0, 0, kSlotSize, kSlotSize};
+    RECT inside{};
+    GetClientRect(slots_[index - 1], &inside);
     if (!PtInRect(&inside, point))
         ReleaseCapture(); // left the bird: the click no longer counts
 }
@@ -323,7 +348,8 @@ void BoardWindow::onSlotReleased(int index, POINT point) {
     if (pressedSlot_ != index)
         return;
     ReleaseCapture();
-    RECT inside{0, 0, kSlotSize, kSlotSize};
+    RECT inside{};
+    GetClientRect(slots_[index - 1], &inside);
     if (PtInRect(&inside, point))
         onSlotClicked(index);
 }
@@ -388,7 +414,7 @@ void BoardWindow::onKeyDown(WPARAM key) {
 
 void BoardWindow::showResultIfSolved() {
     const auto result = game_.result();
-    if (!result || !showOver([&] { showResultWindow(window_, instance_, *result, icons_); }))
+    if (!result || !showOver([&] { showResultWindow(window_, instance_, *result, iconFile_); }))
         return;
     game_.end();
     // Where the game stands is said once, as the board gets the focus back:
@@ -400,7 +426,8 @@ void BoardWindow::startGame(int puzzle) {
     if (titleShown_) {
         titleShown_ = false;
         const SIZE size = bitmapSize(title_.get());
-        const RECT title{kTitleLeft, kTitleTop, kTitleLeft + size.cx, kTitleTop + size.cy};
+        const POINT at{scaled(kTitleLeft, dpi_), scaled(kTitleTop, dpi_)};
+        const RECT title{at.x, at.y, at.x + size.cx, at.y + size.cy};
         InvalidateRect(window_, &title, FALSE);
     }
     createCounter(); // should Windows refuse it, the game plays on uncounted

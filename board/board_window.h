@@ -11,6 +11,7 @@
 #include "accessible.h"
 #include "announcer.h"
 #include "game.h"
+#include "hand_cursor.h"
 #include "handles.h"
 #include "help_window.h"
 #include "startup_sound.h"
@@ -42,9 +43,11 @@ private:
     LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
+    bool layOut(UINT dpi);
     bool createCounter();
-    // Sizes and centres the window, places the slots, gives it its icon and
-    // checks the display; false, with the exit code, when the program ends.
+    void layOutCounter();
+    // Sizes and centres the window and gives it its icon; false, with the
+    // exit code, when the program ends.
     bool startUp(int &exitCode);
     void onActivate();
     void paintBoard(HDC dc);
@@ -91,12 +94,14 @@ private:
     std::array<HWND, kSlotCount> slots_{};
     HWND counter_ = nullptr; // made with the first game
 
+    UINT dpi_ = 0; // the scale the window is laid out for
     UniqueBitmap background_;
     UniqueBitmap title_;
     bool titleShown_ = true;
     std::array<UniqueBitmap, kSlotCount> pictures_; // Bird1..Bird8, then Empty
-    HCURSOR hand_ = nullptr;
+    HandCursor hand_;
     UniqueFont counterFont_;
+    WindowIconFile iconFile_;
     WindowIcons icons_;
     StartupSound sound_;
 

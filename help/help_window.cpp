@@ -11,6 +11,8 @@
 #include "com_apartment.h"
 #include "controls.h"
 #include "dialog_box.h"
+#include "display_scale.h"
+#include "hand_cursor.h"
 #include "handles.h"
 #include "help_geometry.h"
 #include "help_resources.h"
@@ -21,7 +23,6 @@
 #include "program_folder.h"
 #include "release_facts.h"
 #include "runtime_files.h"
-#include "shared_resources.h"
 #include "subclass.h"
 #include "system_library.h"
 #include "texts.h"
@@ -37,6 +38,7 @@ using namespace help_geometry;
 // in the taskbar.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr SIZE kClientSize{kClientWidth, kClientHeight};
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // The link's colour: blue, but in Windows' high-contrast mode the colour
@@ -106,7 +108,7 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 
 class HelpWindow {
 public:
-    HelpWindow(HINSTANCE instance, HelpPage page) : instance_(instance), page_(page) {}
+    HelpWindow(HWND owner, HINSTANCE instance, HelpPage page) : owner_(owner), instance_(instance), page_(page) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -114,7 +116,8 @@ private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onCreate();
     bool createControls();
-    void placeControls();
+    bool layOut(UINT dpi);
+    void onDpiChanged(UINT dpi, LPARAM suggested);
     bool becomesOwnActiveWindow(HWND previous) const;
     void onActivate();
     void onCommand(int id, int notification);
@@ -126,8 +129,11 @@ private:
     void showTextFile(const wchar_t *name);
 
     HWND dialog_ = nullptr;
+    HWND owner_;
     HINSTANCE instance_;
-    HelpPage page_; // the page each activation shows
+    HelpPage page_;    // the page each activation shows
+    UINT dpi_ = 0;     // the scale the window is laid out for
+    UINT fontDpi_ = 0; // the scale the system made the dialog's font for
     HWND text_ = nullptr;
     HWND okButton_ = nullptr;
     HWND aboutButton_ = nullptr;
@@ -138,7 +144,8 @@ private:
     PictureControl rulesPicture_;
     PictureControl logo_;
     UniqueFont linkFont_;
-    HCURSOR hand_ = nullptr;
+    UniqueFont font_; // the dialog's font at the window's scale
+    HandCursor hand_;
     bool shown_ = false;   // the window has been activated since it was made
     bool closing_ = false; // ended; the dialog manager destroys it once its loop runs again
     bool opening_ = false; // the shell is opening the link
@@ -167,7 +174,7 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == link_ && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(hand_);
+            SetCursor(hand_.get());
             SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
@@ -191,6 +198,13 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
+    case WM_GETDPISCALEDSIZE:
+        answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), lParam);
+        return TRUE;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: // high contrast turned on or off, or its colours changed
         InvalidateRect(link_, nullptr, TRUE);
@@ -203,22 +217,16 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-// Makes the controls, and sizes, places and titles the window; false if a
-// control or a picture compiled into the program cannot be made.
+// Makes the controls, lays them out at the window's DPI, titles the window
+// and centres it on the board's monitor; false if a control or a picture
+// compiled into the program cannot be made.
 bool HelpWindow::onCreate() {
     SetWindowTextW(dialog_, loadText(IDS_HELP_CAPTION).c_str());
-    if (!createControls())
+    keepDialogLayoutOurs(dialog_);
+    fontDpi_ = dpiOf(dialog_);
+    if (!createControls() || !layOut(fontDpi_))
         return false;
-    applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, true));
-    // The sizing allows for a standard caption and a menu bar; this tool
-    // window has a small caption and no menu bar, so what it leaves for the
-    // client area depends on the system's metrics.
-    ensureClientSize(dialog_, kLeastClientWidth, kLeastClientHeight);
-    placeControls();
-
-    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND));
-    if (!hand_)
-        hand_ = LoadCursorW(nullptr, IDC_HAND);
+    placeOnMonitorOf(dialog_, owner_, kClientSize);
     return true;
 }
 
@@ -237,9 +245,7 @@ bool HelpWindow::createControls() {
     logoControl_ = addControl(dialog_, L"STATIC", L"", IDC_LOGO, SS_BITMAP, WS_EX_CLIENTEDGE);
     link_ = addControl(dialog_, L"STATIC", L"" PLUMARO_WEB_HOST, IDC_LINK,
                        WS_VISIBLE | WS_TABSTOP | SS_CENTER | SS_NOPREFIX | SS_NOTIFY);
-    if (!text_ || !okButton_ || !aboutButton_ || !rulesButton_ || !link_ ||
-        !rulesPicture_.show(rulesPictureControl_, loadPicture(instance_, IDB_RULES)) ||
-        !logo_.show(logoControl_, loadPicture(instance_, IDB_LOGO)))
+    if (!text_ || !okButton_ || !aboutButton_ || !rulesButton_ || !rulesPictureControl_ || !logoControl_ || !link_)
         return false;
     SendMessageW(dialog_, DM_SETDEFID, IDC_HELP_OK, 0);
     subclassControl(link_, linkProc);
@@ -248,22 +254,44 @@ bool HelpWindow::createControls() {
     return true;
 }
 
-// A picture control takes the size of its picture: the pictures are placed
-// after they are shown.
-void HelpWindow::placeControls() {
-    const Resolution resolution = resolutionOf(dialog_);
-    const SIZE button{kButtonWidthInTwips, kButtonHeightInTwips};
-    placeControl(rulesPictureControl_, {kRulesPictureLeft, kRulesPictureTop, kRulesPictureWidth, kRulesPictureHeight});
-    placeControl(rulesButton_, {kButtonLeft, kRulesButtonTop}, button, resolution);
-    placeControl(okButton_, {kButtonLeft, kOkButtonTop}, button, resolution);
-    placeControl(aboutButton_, {kButtonLeft, kAboutButtonTop}, button, resolution);
-    placeControl(text_, {kTextLeft, kTextTop}, {kTextWidthInTwips, kTextHeightInTwips}, resolution);
-    placeControl(logoControl_, {kLogoLeft, kLogoTop, kLogoWidth, kLogoHeight});
-    placeControl(link_, {kLinkLeft, kLinkTop}, {kLinkWidthInTwips, kLinkHeightInTwips}, resolution);
+// Shows the window at `dpi`: its pictures drawn for that scale, its fonts
+// and the hand made for it, its controls where the layout puts them there.
+// False if a picture compiled into the program cannot be made.
+bool HelpWindow::layOut(UINT dpi) {
+    dpi_ = dpi;
+    // A picture control takes the size of its picture: the pictures are
+    // placed after they are shown.
+    if (!rulesPicture_.show(rulesPictureControl_, loadPicture(instance_, IDB_RULES, dpi)) ||
+        !logo_.show(logoControl_, loadPicture(instance_, IDB_LOGO, dpi)))
+        return false;
+    placeControl(rulesPictureControl_, {kRulesPictureLeft, kRulesPictureTop, kRulesPictureWidth, kRulesPictureHeight},
+                 dpi);
+    placeControl(logoControl_, {kLogoLeft, kLogoTop, kLogoWidth, kLogoHeight}, dpi);
+    placeControl(rulesButton_, {kButtonLeft, kRulesButtonTop, kButtonWidth, kButtonHeight}, dpi);
+    placeControl(okButton_, {kButtonLeft, kOkButtonTop, kButtonWidth, kButtonHeight}, dpi);
+    placeControl(aboutButton_, {kButtonLeft, kAboutButtonTop, kButtonWidth, kButtonHeight}, dpi);
+    placeControl(text_, {kTextLeft, kTextTop, kTextWidth, kTextHeight}, dpi);
+    placeControl(link_, {kLinkLeft, kLinkTop, kLinkWidth, kLinkHeight}, dpi);
 
+    font_ = createFontFor(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), fontDpi_, dpi);
+    for (HWND control : {text_, okButton_, aboutButton_, rulesButton_})
+        setFont(control, font_.get());
     // Bold, underlined MS Sans Serif of 8.25 points.
-    linkFont_ = createBoldSansSerif(825, resolution, {.underline = true});
-    SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
+    linkFont_ = createBoldSansSerif(825, dpi, {.underline = true});
+    setFont(link_, linkFont_.get());
+    hand_ = HandCursor(instance_, dpi);
+    return true;
+}
+
+// Moved to a monitor of another scale, or the scale changed: while the
+// window is still being placed, it is centred again where it belongs.
+void HelpWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
+    if (!layOut(dpi))
+        return;
+    if (IsWindowVisible(dialog_))
+        takeSuggestedRect(dialog_, kClientSize, dpi, suggested);
+    else
+        placeOnMonitorOf(dialog_, owner_, kClientSize);
 }
 
 // Whether an activation makes this window the program's own active window:
@@ -365,7 +393,7 @@ void HelpWindow::openLink() {
 } // namespace
 
 void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page) {
-    HelpWindow window(instance, page);
+    HelpWindow window(owner, instance, page);
     if (showDialogBox(owner, instance, kStyle, kExStyle, HelpWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) ==
         -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);

@@ -1,7 +1,8 @@
 // Where the result window's picture and controls lie in its client area, in
-// pixels. The result window, its tests, the benchmark's floor dialog and the
-// artwork generator (assets/art/geometry.py reads the numbers below from
-// this file) all take them from here. Keep the values in lines of
+// pixels at 96 dpi (the window shows them at its own scale). The result
+// window, its tests, the benchmark's floor dialog and the artwork generator
+// (assets/art/geometry.py reads the numbers below from this file) all take
+// them from here. Keep the values in lines of
 // `constexpr int kName = number, ...;` for the generator's sake.
 #pragma once
 
@@ -18,8 +19,7 @@ constexpr int kMessageLeft = 30, kMessageTop = 96, kMessageWidth = 116, kMessage
 constexpr int kPictureLeft = 203, kPictureTop = 11, kPictureWidth = 117, kPictureHeight = 151;
 constexpr int kFewerMovesLeft = 194, kFewerMovesTop = 17, kFewerMovesWidth = 134, kFewerMovesHeight = 135;
 
-// The OK button's top-left corner. Its size is kept in twips, so that it
-// grows with the resolution: 85 x 24 pixels at 96 dpi.
-constexpr int kOkLeft = 220, kOkTop = 167, kOkWidthInTwips = 1275, kOkHeightInTwips = 360;
+// The OK button.
+constexpr int kOkLeft = 220, kOkTop = 167, kOkWidth = 85, kOkHeight = 24;
 
 } // namespace plumaro::result_geometry

@@ -12,6 +12,7 @@
 #include "announcer.h"
 #include "controls.h"
 #include "dialog_box.h"
+#include "display_scale.h"
 #include "handles.h"
 #include "messages.h"
 #include "picture_control.h"
@@ -31,6 +32,7 @@ using namespace result_geometry;
 
 // A fixed dialog frame: a caption with a close box, no resizing.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr SIZE kClientSize{kClientWidth, kClientHeight};
 constexpr COLORREF kMessageColour = RGB(192, 0, 0);
 
 // Each result picture, in the order of ResultPicture (and of
@@ -74,23 +76,30 @@ LRESULT CALLBACK pictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
 
 class ResultWindow {
 public:
-    ResultWindow(HINSTANCE instance, const Result &result, const WindowIcons &icons)
-        : instance_(instance), result_(result), icons_(icons) {}
+    ResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIconFile &iconFile)
+        : owner_(owner), instance_(instance), result_(result), iconFile_(iconFile) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onCreate();
+    bool layOut(UINT dpi);
+    void onDpiChanged(UINT dpi, LPARAM suggested);
     void paintBackground(HDC dc);
 
     HWND dialog_ = nullptr;
+    HWND owner_;
     HINSTANCE instance_;
     Result result_;
+    UINT dpi_ = 0; // the scale the window is laid out for
+    UINT fontDpi_ = 0; // the scale the system made the dialog's font for
     UniqueBitmap background_;
     std::array<PictureControl, 4> pictures_;
     UniqueFont messageFont_;
-    const WindowIcons &icons_;
+    UniqueFont font_; // the dialog's font at the window's scale
+    const WindowIconFile &iconFile_;
+    WindowIcons icons_;
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
     std::unique_ptr<Announcer> announcer_;
     bool verdictSaid_ = false; // once: Windows shows the window again when the board is restored
@@ -142,6 +151,13 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
         return TRUE;
+    case WM_GETDPISCALEDSIZE:
+        answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), lParam);
+        return TRUE;
     case WM_DESTROY:
         for (PictureControl &picture : pictures_)
             picture.takeBack();
@@ -150,46 +166,76 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-// Makes the window's controls and places them and the window; false if a
-// control or a picture compiled into the program cannot be made.
+// Makes the window's controls, lays them out at the window's DPI and
+// centres the window on the board's monitor; false if a control or a picture
+// compiled into the program cannot be made.
 bool ResultWindow::onCreate() {
     SetWindowTextW(dialog_, loadText(IDS_RESULT_CAPTION).c_str());
-    applyPlacement(dialog_, placementFor(dialog_, kClientWidth, kClientHeight, false));
-    ensureClientSize(dialog_, kClientWidth, kClientHeight);
-    const Resolution resolution = resolutionOf(dialog_);
-
-    background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND);
+    keepDialogLayoutOurs(dialog_);
+    fontDpi_ = dpiOf(dialog_);
     HWND message = addControl(dialog_, L"STATIC", loadText(verdictText(result_.verdict)), IDC_MESSAGE,
                               WS_VISIBLE | SS_CENTER | SS_NOPREFIX);
-    if (!background_ || !message)
+    if (!message)
         return false;
-    placeControl(message, {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight});
-    messageFont_ = createBoldSansSerif(975, resolution);
-    SendMessageW(message, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
-
     // Only the result's own picture shows.
     for (std::size_t at = 0; at < kPictures.size(); ++at) {
-        const PictureShown &shown = kPictures[at];
         const DWORD visible = static_cast<ResultPicture>(at) == result_.picture ? WS_VISIBLE : 0;
         HWND control = addControl(dialog_, L"STATIC", L"", kPictureControls[at], visible | SS_BITMAP);
-        if (!control || !pictures_[at].show(control, loadPicture(instance_, shown.picture)))
+        if (!control)
             return false;
         subclassControl(control, pictureProc);
-        // A picture control takes the size of its picture: place it afterwards.
-        placeControl(control, shown.placement);
     }
-
     announcer_ = std::make_unique<Announcer>(dialog_, spoken_);
     HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
-    if (!ok)
+    if (!ok || !layOut(fontDpi_))
         return false;
-    placeControl(ok, {kOkLeft, kOkTop}, {kOkWidthInTwips, kOkHeightInTwips}, resolution);
     SendMessageW(dialog_, DM_SETDEFID, IDOK, 0);
     SetFocus(ok);
-
-    if (icons_)
-        setWindowIcons(dialog_, icons_);
+    placeOnMonitorOf(dialog_, owner_, kClientSize);
     return true;
+}
+
+// Shows the window at `dpi`: its pictures drawn for that scale, its fonts
+// and icons made for it, its controls where the layout puts them there.
+// False if a picture compiled into the program cannot be made.
+bool ResultWindow::layOut(UINT dpi) {
+    dpi_ = dpi;
+    background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND, dpi);
+    if (!background_)
+        return false;
+    for (std::size_t at = 0; at < kPictures.size(); ++at) {
+        const PictureShown &shown = kPictures[at];
+        HWND control = GetDlgItem(dialog_, kPictureControls[at]);
+        if (!pictures_[at].show(control, loadPicture(instance_, shown.picture, dpi)))
+            return false;
+        // A picture control takes the size of its picture: place it afterwards.
+        placeControl(control, shown.placement, dpi);
+    }
+    HWND message = GetDlgItem(dialog_, IDC_MESSAGE);
+    placeControl(message, {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight}, dpi);
+    messageFont_ = createBoldSansSerif(975, dpi);
+    setFont(message, messageFont_.get());
+    HWND ok = GetDlgItem(dialog_, IDOK);
+    placeControl(ok, {kOkLeft, kOkTop, kOkWidth, kOkHeight}, dpi);
+    font_ = createFontFor(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), fontDpi_, dpi);
+    setFont(ok, font_.get());
+    if (WindowIcons icons = iconFile_.iconsFor(dpi)) {
+        setWindowIcons(dialog_, icons);
+        icons_ = std::move(icons);
+    }
+    InvalidateRect(dialog_, nullptr, TRUE);
+    return true;
+}
+
+// Moved to a monitor of another scale, or the scale changed: while the
+// window is still being placed, it is centred again where it belongs.
+void ResultWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
+    if (!layOut(dpi))
+        return;
+    if (IsWindowVisible(dialog_))
+        takeSuggestedRect(dialog_, kClientSize, dpi, suggested);
+    else
+        placeOnMonitorOf(dialog_, owner_, kClientSize);
 }
 
 void ResultWindow::paintBackground(HDC dc) {
@@ -201,8 +247,8 @@ void ResultWindow::paintBackground(HDC dc) {
 
 } // namespace
 
-void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIcons &icons) {
-    ResultWindow window(instance, result, icons);
+void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIconFile &icons) {
+    ResultWindow window(owner, instance, result, icons);
     if (showDialogBox(owner, instance, kStyle, 0, ResultWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) == -1) {
         // The window or its pictures could not be made: the player still
         // learns the verdict.

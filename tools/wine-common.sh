@@ -10,8 +10,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
+# The private display and virtual desktop: large enough for the board at
+# 200 % (about 1170 x 1010 pixels with its frame).
+SCREEN_SIZE=1600x1200
+
 # make_wine_template DIR yes|no: a ready 64-bit prefix with Wine's own fonts,
-# and with a 1024x768 virtual desktop if asked, made once and then copied.
+# and with a virtual desktop of SCREEN_SIZE if asked, made once and then copied.
 make_wine_template() {
     local dir=$1 desktop=$2
     [ -f "$dir/.ready" ] && return 0
@@ -28,7 +32,7 @@ make_wine_template() {
         if [ "$desktop" = yes ]; then
             # Wine then draws real captions and frames without a window manager.
             "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
-            "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
+            "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$SCREEN_SIZE" /f </dev/null >/dev/null 2>&1
         fi
         "$WINESERVER" -w
     ) || return 1
@@ -40,7 +44,7 @@ make_wine_template() {
 start_xvfb() {
     local pidfile=$1 numfile
     numfile=$(mktemp)
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" </dev/null >/dev/null 2>&1 &
+    setsid Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp 3>"$numfile" </dev/null >/dev/null 2>&1 &
     echo $! >"$pidfile"
     for _ in $(seq 100); do
         [ -s "$numfile" ] && break

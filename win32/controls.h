@@ -1,14 +1,15 @@
-// Placing a window's controls in pixels, and the fonts its labels use.
+// Placing a window's controls at its display scale, and the fonts its
+// controls use there.
 #pragma once
 
 #include <windows.h>
 
 #include "handles.h"
-#include "window_sizing.h"
 
 namespace plumaro {
 
-// A control's place in its window's client area, in pixels.
+// A control's place in its window's client area, in pixels of the layout
+// (96 dpi).
 struct ControlPlacement {
     int left = 0;
     int top = 0;
@@ -16,18 +17,22 @@ struct ControlPlacement {
     int height = 0;
 };
 
-void placeControl(HWND control, const ControlPlacement &at);
-
-// Places a control whose size is kept in twips, so that it grows with the
-// resolution while its position stays in pixels.
-void placeControl(HWND control, POINT at, SIZE sizeInTwips, const Resolution &resolution);
+// Places the control where the layout puts it, at the window's `dpi`.
+void placeControl(HWND control, const ControlPlacement &at, UINT dpi);
 
 struct FontStyle {
     bool underline = false;
 };
 
 // Bold "MS Sans Serif" of the size in hundredths of a point (975 is 9.75
-// points) at the vertical resolution.
-UniqueFont createBoldSansSerif(int hundredthsOfPoint, const Resolution &resolution, FontStyle style = {});
+// points) at `dpi`.
+UniqueFont createBoldSansSerif(int hundredthsOfPoint, UINT dpi, FontStyle style = {});
+
+// The font `font` made at `from` dpi, made again for `to`: the dialog box
+// font, made by the system at the box's first DPI, for the box at another.
+UniqueFont createFontFor(HFONT font, UINT from, UINT to);
+
+// Gives the control the font, redrawing it.
+void setFont(HWND control, HFONT font);
 
 } // namespace plumaro

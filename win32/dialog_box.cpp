@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "system_library.h"
+
 namespace plumaro {
 
 namespace {
@@ -32,6 +34,13 @@ INT_PTR showDialogBox(HWND owner, HINSTANCE instance, DWORD style, DWORD exStyle
     appendText(words, kFontName);
     return DialogBoxIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner, procedure,
                                    parameter);
+}
+
+void keepDialogLayoutOurs(HWND dialog) {
+    const auto setBehaviour =
+        systemFunction<decltype(&SetDialogDpiChangeBehavior)>(L"user32.dll", "SetDialogDpiChangeBehavior");
+    if (setBehaviour)
+        setBehaviour(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
 HWND addControl(HWND dialog, const wchar_t *className, const std::wstring &text, int id, DWORD style, DWORD exStyle) {

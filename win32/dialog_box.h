@@ -16,6 +16,12 @@ namespace plumaro {
 // EndDialog was given, or -1 if the box could not be made.
 INT_PTR showDialogBox(HWND owner, HINSTANCE instance, DWORD style, DWORD exStyle, DLGPROC procedure, LPARAM parameter);
 
+// Leaves the box's layout at each display scale to its own procedure (which
+// handles WM_DPICHANGED): without this, Windows 10 1703 and later rescale
+// the box, its fonts and its controls themselves when it moves to a monitor
+// of another scale. Older systems, and Wine, have no such scaling.
+void keepDialogLayoutOurs(HWND dialog);
+
 // Makes a control of the dialog box as its template would have, in the box's
 // font, at no size: the caller places it. nullptr if Windows refused it.
 HWND addControl(HWND dialog, const wchar_t *className, const std::wstring &text, int id, DWORD style,

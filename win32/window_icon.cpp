@@ -74,20 +74,22 @@ int largestImageSize(const std::vector<BYTE> &file) {
 
 } // namespace
 
-WindowIcons loadWindowIcons(const std::wstring &path) {
-    WindowIcons icons;
-    std::vector<BYTE> file;
-    icons.error = readFileBytes(path, kLargestIconFile, file);
-    if (icons.error == ERROR_FILE_TOO_LARGE)
-        icons.error = ERROR_INVALID_DATA;
-    if (icons.error)
-        return icons;
+WindowIconFile::WindowIconFile(const std::wstring &path) {
+    error_ = readFileBytes(path, kLargestIconFile, bytes_);
+    if (error_ == ERROR_FILE_TOO_LARGE)
+        error_ = ERROR_INVALID_DATA;
+}
 
+WindowIcons WindowIconFile::iconsFor(UINT dpi) const {
+    WindowIcons icons;
+    icons.error = error_;
+    if (error_)
+        return icons;
     // The big icon is the file's largest image: the shell shows it scaled
-    // (Alt+Tab, the taskbar at higher DPI), and scales a large image down
-    // more cleanly than a 32 px one up.
-    icons.large = iconOfSize(file, std::max(GetSystemMetrics(SM_CXICON), largestImageSize(file)));
-    icons.small = iconOfSize(file, GetSystemMetrics(SM_CXSMICON));
+    // (Alt+Tab, the taskbar), and scales a large image down more cleanly
+    // than a small one up.
+    icons.large = iconOfSize(bytes_, std::max(GetSystemMetricsForDpi(SM_CXICON, dpi), largestImageSize(bytes_)));
+    icons.small = iconOfSize(bytes_, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
     if (!icons)
         icons.error = ERROR_INVALID_DATA;
     return icons;

@@ -1,63 +1,85 @@
-// Sizing and centring a window from the client size it needs.
+// Sizing and placing the program's windows at their own DPI.
 #include "window_sizing.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "display_scale.h"
 
 namespace plumaro {
 
-Resolution resolutionOf(HWND window) {
-    Resolution resolution;
-    if (HDC dc = GetDC(window)) {
-        resolution.x = GetDeviceCaps(dc, LOGPIXELSX);
-        resolution.y = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(window, dc);
-    }
-    return resolution;
-}
+namespace {
 
-TwipsPlacement placementFor(HWND window, int clientWidth, int clientHeight, bool withMenu) {
-    RECT outer{0, 0, clientWidth, clientHeight};
-    AdjustWindowRect(&outer, WS_CAPTION, withMenu ? TRUE : FALSE);
+SIZE sizeOf(const RECT &rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
-    const Resolution resolution = resolutionOf(window);
-    const double twipsPerPixelX = 1440.0 / resolution.x;
-    const double twipsPerPixelY = 1440.0 / resolution.y;
-
-    TwipsPlacement placement;
-    // Exactly the adjusted extent: one pixel more would leave a strip of
-    // window colour beside and below the window's background picture.
-    placement.width = static_cast<float>(twipsPerPixelX * (outer.right - outer.left));
-    placement.height = static_cast<float>(twipsPerPixelY * (outer.bottom - outer.top));
-
-    const float screenWidth = static_cast<float>(twipsPerPixelX * GetSystemMetrics(SM_CXSCREEN));
-    const float screenHeight = static_cast<float>(twipsPerPixelY * GetSystemMetrics(SM_CYSCREEN));
-    placement.left = (screenWidth - placement.width) / 2;
-    placement.top = (screenHeight - placement.height) / 2;
-    return placement;
-}
-
-void applyPlacement(HWND window, const TwipsPlacement &placement) {
-    const Resolution resolution = resolutionOf(window);
-    const auto toPixelsX = [&](float twips) { return static_cast<int>(std::lround(twips * resolution.x / 1440.0)); };
-    const auto toPixelsY = [&](float twips) { return static_cast<int>(std::lround(twips * resolution.y / 1440.0)); };
-    SetWindowPos(window, nullptr, toPixelsX(placement.left), toPixelsY(placement.top), toPixelsX(placement.width),
-                 toPixelsY(placement.height), SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void ensureClientSize(HWND window, int minWidth, int minHeight) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const int wider = std::max(0, minWidth - static_cast<int>(client.right));
-    const int taller = std::max(0, minHeight - static_cast<int>(client.bottom));
+// The window's client area grown, keeping its centre, by whatever it falls
+// short of the layout's size: AdjustWindowRectExForDpi counts a menu bar of
+// one line, and a menu bar may wrap.
+void growToClient(HWND window, SIZE client, UINT dpi) {
+    RECT shown{};
+    GetClientRect(window, &shown);
+    const int wider = std::max(0, scaled(client.cx, dpi) - static_cast<int>(shown.right));
+    const int taller = std::max(0, scaled(client.cy, dpi) - static_cast<int>(shown.bottom));
     if (wider == 0 && taller == 0)
         return;
     RECT outer{};
     GetWindowRect(window, &outer);
-    const int width = outer.right - outer.left + wider;
-    const int height = outer.bottom - outer.top + taller;
-    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, outer.left - wider / 2, outer.top - taller / 2, outer.right - outer.left + wider,
+                 outer.bottom - outer.top + taller, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Sizes the window and centres it on `area`, moved into `within` where it
+// fits.
+void placeCentred(HWND window, SIZE client, const RECT &area, const RECT &within) {
+    const UINT dpi = dpiOf(window);
+    const SIZE outer = outerSizeFor(window, client, dpi);
+    const auto centred = [](LONG from, LONG to, LONG length, LONG inFrom, LONG inTo) {
+        const LONG start = from + (to - from - length) / 2;
+        return length <= inTo - inFrom ? std::clamp(start, inFrom, inTo - length) : start;
+    };
+    SetWindowPos(window, nullptr, centred(area.left, area.right, outer.cx, within.left, within.right),
+                 centred(area.top, area.bottom, outer.cy, within.top, within.bottom), outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The move may have taken the window to a monitor of another scale.
+    growToClient(window, client, dpiOf(window));
+}
+
+MONITORINFO monitorInfo(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return info;
+}
+
+} // namespace
+
+SIZE outerSizeFor(HWND window, SIZE client, UINT dpi) {
+    RECT outer{0, 0, scaled(client.cx, dpi), scaled(client.cy, dpi)};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             dpi);
+    return sizeOf(outer);
+}
+
+void placeOnPrimaryMonitor(HWND window, SIZE client) {
+    // The primary monitor is the one whose top-left corner is (0, 0).
+    const MONITORINFO primary = monitorInfo(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    placeCentred(window, client, primary.rcMonitor, primary.rcMonitor);
+}
+
+void placeOnMonitorOf(HWND window, HWND other, SIZE client) {
+    const MONITORINFO monitor = monitorInfo(MonitorFromWindow(other, MONITOR_DEFAULTTONEAREST));
+    placeCentred(window, client, monitor.rcMonitor, monitor.rcWork);
+}
+
+void answerDpiScaledSize(HWND window, SIZE client, WPARAM newDpi, LPARAM size) {
+    *reinterpret_cast<SIZE *>(size) = outerSizeFor(window, client, static_cast<UINT>(LOWORD(newDpi)));
+}
+
+void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested) {
+    const RECT &rect = *reinterpret_cast<const RECT *>(suggested);
+    SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    growToClient(window, client, dpi);
 }
 
 } // namespace plumaro

@@ -1,42 +1,31 @@
-// Sizing and centring a window from the client size it needs, the same way
-// for every window of the program.
+// Sizing and placing the program's windows: each from the client size its
+// layout needs at 96 dpi, at the window's own DPI, on the monitor it
+// belongs to.
 #pragma once
 
 #include <windows.h>
 
 namespace plumaro {
 
-// A window's outer size and position in twips (1440 to the logical inch).
-struct TwipsPlacement {
-    float width = 0;
-    float height = 0;
-    float left = 0;
-    float top = 0;
-};
+// The outer size of the window for the layout's client size at `dpi`, with
+// the window's own frame and, if it has one, its menu bar.
+SIZE outerSizeFor(HWND window, SIZE client, UINT dpi);
 
-// The placement of a window that needs a client area of clientWidth x
-// clientHeight pixels: the client rectangle enlarged by AdjustWindowRect for
-// a caption (and a menu bar if withMenu), converted to twips at the resolution of the window's device context in
-// double precision and kept in single precision; then centred on the screen
-// with real division.
-TwipsPlacement placementFor(HWND window, int clientWidth, int clientHeight, bool withMenu);
+// Sizes the window for the layout's client size at its DPI and centres it
+// on the primary monitor, as the board starts.
+void placeOnPrimaryMonitor(HWND window, SIZE client);
 
-// Pixels per logical inch across and down, as the window's device context
-// reports them.
-struct Resolution {
-    int x = 96;
-    int y = 96;
-};
-Resolution resolutionOf(HWND window);
+// Sizes the window for the layout's client size at its DPI and centres it
+// on the monitor that holds `other` (the board), moved into that monitor's
+// work area where it fits there.
+void placeOnMonitorOf(HWND window, HWND other, SIZE client);
 
-// Moves and sizes the window to a placement, converting twips back to pixels
-// at the window's resolution.
-void applyPlacement(HWND window, const TwipsPlacement &placement);
+// WM_GETDPISCALEDSIZE: puts the window's outer size at the new DPI into
+// `size` (the message's lParam).
+void answerDpiScaledSize(HWND window, SIZE client, WPARAM newDpi, LPARAM size);
 
-// Grows the window, keeping it centred on the screen, by whatever its client
-// area falls short of minWidth x minHeight. The placement above assumes a
-// standard caption and a one-line menu bar, which a window's real frame need
-// not have (a tool window's small caption, a menu bar that wraps).
-void ensureClientSize(HWND window, int minWidth, int minHeight);
+// WM_DPICHANGED: moves and sizes the window, laid out for `dpi`, to the
+// rectangle Windows suggests (the message's lParam).
+void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested);
 
 } // namespace plumaro

@@ -4,7 +4,7 @@ import sys
 
 import formats
 import raster
-from geometry import MESSAGE
+from geometry import DPIS, LAYOUT_DPI, MESSAGE, scaled, scaled_box
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PICTURES = os.path.join(ASSETS, "pictures")
@@ -15,37 +15,38 @@ MONO = [(255, 255, 255), (0, 0, 0), (96, 96, 96), (176, 176, 176)]
 
 
 def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
 
 
-def picture(drawing, name, palette):
-    """Rasterise a drawing onto a palette; returns (width, height, palette, indices)."""
-    idx = raster.quantize(raster.render(drawing, name), palette)
-    return drawing.width, drawing.height, palette, idx
+def picture(drawing, name, palette, dpi):
+    """Rasterise a drawing for dpi onto a palette; returns (width, height, palette, indices)."""
+    idx = raster.quantize(raster.render(drawing, name, dpi), palette)
+    return scaled(drawing.width, dpi), scaled(drawing.height, dpi), palette, idx
 
 
-def write_gif_and_bitmap(name, width, height, palette, indices):
-    """The GIF is the picture of record; the 8-bit BMP beside it holds the same pixels and palette in the
-    form the program embeds, so that it starts without an image decoder."""
-    write(os.path.join(PICTURES, name + ".gif"), formats.gif(width, height, palette, indices))
-    write(os.path.join(PICTURES, name + ".bmp"), formats.bmp8(width, height, palette, indices))
+def write_picture(name, dpi, width, height, palette, indices, record=True):
+    """The picture as the program embeds it, an 8-bit run-length encoded BMP that the system decodes
+    itself, in the folder of its scale (pictures/<dpi>/); beside the 96-dpi one, the GIF of record
+    with the same pixels and palette, unless record is False."""
+    write(os.path.join(PICTURES, str(dpi), name + ".bmp"), formats.bmp8(width, height, palette, indices))
+    if record and dpi == LAYOUT_DPI:
+        write(os.path.join(PICTURES, name + ".gif"), formats.gif(width, height, palette, indices))
 
 
-def save_gif(drawing, name, palette):
-    write_gif_and_bitmap(name, *picture(drawing, name, palette))
-
-
-def save_bmp(drawing, name, palette):
-    write(os.path.join(PICTURES, name + ".bmp"), formats.bmp8(*picture(drawing, name, palette)))
+def save(drawing, name, palette, record=True):
+    """The drawing drawn afresh for every display scale."""
+    for dpi in DPIS:
+        write_picture(name, dpi, *picture(drawing, name, palette, dpi), record=record)
 
 
 def birds():
     import bird
     for n in range(1, 9):
-        save_gif(bird.tile(n), "bird%d" % n, MONO)
+        save(bird.tile(n), "bird%d" % n, MONO)
     from engrave import Drawing, PAPER
-    save_gif(Drawing(78, 78, PAPER), "empty", MONO)
+    save(Drawing(78, 78, PAPER), "empty", MONO)
 
 
 def board_palette():
@@ -63,16 +64,20 @@ def require_plain(name, w, idx, box, colour):
 def board():
     import board as scene
     palette = board_palette()
-    w, h, _, idx = picture(scene.drawing(), "board", palette)
-    for box in (scene.GRID, scene.COUNTER):
-        require_plain("board.gif", w, idx, box, 0)
-    write_gif_and_bitmap("board", w, h, palette, idx)
+    drawing = scene.drawing()
+    for dpi in DPIS:
+        w, h, _, idx = picture(drawing, "board", palette, dpi)
+        for box in (scene.GRID, scene.COUNTER):
+            require_plain("board at %d dpi" % dpi, w, idx, scaled_box(box, dpi), 0)
+        write_picture("board", dpi, w, h, palette, idx)
 
 
 def title():
     import title as card
     palette = board_palette()
-    write_gif_and_bitmap("title", *card.SIZE, palette, card.indices(palette))
+    for dpi in DPIS:
+        write_picture("title", dpi, scaled(card.SIZE[0], dpi), scaled(card.SIZE[1], dpi), palette,
+                      card.indices(palette, dpi))
 
 
 def result_palette():
@@ -84,33 +89,37 @@ def result_palette():
 def result():
     import result as dialog
     palette = result_palette()
-    w, h, _, idx = picture(dialog.drawing(), "result", palette)
+    drawing = dialog.drawing()
     # The program writes the verdict on the sign, so that strip must stay pure white.
     x0, y0, x1, y1 = MESSAGE
-    require_plain("result.gif", w, idx, (x0 - 2, y0 - 3, x1 + 2, y1 + 3), palette.index(raster.hexrgb(dialog.WHITE)))
-    write_gif_and_bitmap("result", w, h, palette, idx)
+    for dpi in DPIS:
+        w, h, _, idx = picture(drawing, "result", palette, dpi)
+        require_plain("result at %d dpi" % dpi, w, idx, scaled_box((x0 - 2, y0 - 3, x1 + 2, y1 + 3), dpi),
+                      palette.index(raster.hexrgb(dialog.WHITE)))
+        write_picture("result", dpi, w, h, palette, idx)
 
 
 def verdicts():
     import verdict
     for name in sorted(verdict.TEXTS):
-        save_gif(verdict.drawing(name), name, result_palette())
+        save(verdict.drawing(name), name, result_palette())
 
 
 def rules():
     import rules as illustration
-    save_bmp(illustration.drawing(), "rules", result_palette())
+    save(illustration.drawing(), "rules", result_palette(), record=False)
 
 
 def logo():
     import logo as mark
-    save_bmp(mark.drawing(), "logo", result_palette())
+    save(mark.drawing(), "logo", result_palette(), record=False)
 
 
 def cursor():
+    """The hand in the size of the system's cursors at each display scale, 32 x 32 first."""
     import cursor as hand
-    ink, opaque = hand.pixels()
-    write(os.path.join(PICTURES, "hand.cur"), formats.cur(32, hand.HOTSPOT, ink, opaque))
+    sizes = sorted({scaled(hand.SIZE, dpi) for dpi in DPIS})
+    write(os.path.join(PICTURES, "hand.cur"), formats.cur([hand.image(size) for size in sizes]))
 
 
 # Icon colours: the tile's black and white plus the board's blue-greys.

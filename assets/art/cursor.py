@@ -1,5 +1,7 @@
-# The pointing-hand cursor shown over movable birds, drawn pixel by pixel.
+# The pointing-hand cursor shown over movable birds, drawn pixel by pixel for 32 x 32 and enlarged
+# pixel by pixel for the larger cursors of higher display scales.
 # X = black outline, o = white fill, . = transparent. The fingertip sits at the hot spot (12, 9).
+SIZE = 32
 HOTSPOT = (12, 9)
 
 HAND = [
@@ -38,8 +40,11 @@ HAND = [
 ]
 
 
-def pixels():
-    """(ink, opaque) lists, row by row from the top; ink 1 is white."""
-    assert len(HAND) == 32 and all(len(row) == 32 for row in HAND)
-    cells = "".join(HAND)
-    return [1 if c == "o" else 0 for c in cells], [c != "." for c in cells]
+def image(size):
+    """(size, hotspot, ink, opaque) of the hand size pixels wide: each pixel takes the drawing's cell
+    under it, so that outlines stay solid; ink 1 is white."""
+    assert len(HAND) == SIZE and all(len(row) == SIZE for row in HAND)
+    cells = [HAND[y * SIZE // size][x * SIZE // size] for y in range(size) for x in range(size)]
+    # The first pixel of the fingertip's cell.
+    hotspot = tuple(-(-at * size // SIZE) for at in HOTSPOT)
+    return size, hotspot, [1 if c == "o" else 0 for c in cells], [c != "." for c in cells]

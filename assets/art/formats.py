@@ -86,17 +86,54 @@ def _palette_bytes(palette, count):
     return b"".join(bytes((b, g, r, 0)) for r, g, b in table)
 
 
-def _info_header(width, height, bpp, image_size, colours_used=0):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0, image_size, 2835, 2835, colours_used, 0)
+def _info_header(width, height, bpp, image_size, colours_used=0, compression=0):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, compression, image_size, 2835, 2835, colours_used, 0)
+
+
+# The longest absolute block written: Wine 8's decoder counts a block's padded length in a byte,
+# so that it skips none of a 255-pixel block and decodes the rest of the picture wrongly.
+_LONGEST_BLOCK = 254
+
+
+def _rle8_row(row):
+    """One row in the run-length encoding of 8-bit bitmaps (BI_RLE8): runs of one colour as
+    (count, index) pairs, and stretches without runs as an absolute block (0, count, indices...,
+    padded to a whole word), which takes at least three pixels."""
+    out = bytearray()
+    x, width = 0, len(row)
+    while x < width:
+        run = 1
+        while x + run < width and run < 255 and row[x + run] == row[x]:
+            run += 1
+        if run >= 2:
+            out += bytes((run, row[x]))
+            x += run
+            continue
+        start = x
+        while (x < width and x - start < _LONGEST_BLOCK
+               and not (x + 2 < width and row[x] == row[x + 1] == row[x + 2])):
+            x += 1
+        if x - start < 3:
+            for index in row[start:x]:
+                out += bytes((1, index))
+        else:
+            out += bytes((0, x - start)) + bytes(row[start:x]) + (b"\x00" if (x - start) & 1 else b"")
+    return out
+
+
+def rle8(width, height, indices):
+    """The pixels in BI_RLE8, bottom-up: each row, an end of line, and an end of bitmap for the last."""
+    rows = [_rle8_row(indices[y * width:(y + 1) * width]) for y in range(height - 1, -1, -1)]
+    return b"\x00\x00".join(rows) + b"\x00\x01"
 
 
 def bmp8(width, height, palette, indices):
-    """Uncompressed 8-bit palette BMP with a BITMAPINFOHEADER, stored bottom-up."""
-    pixels = _dib_rows(width, height, indices, 8)
-    colours = _palette_bytes(palette, 256)
+    """8-bit palette BMP with a BITMAPINFOHEADER, stored bottom-up and run-length encoded (BI_RLE8),
+    with the palette's own colours only."""
+    pixels, colours = rle8(width, height, indices), _palette_bytes(palette, len(palette))
     offset = 14 + 40 + len(colours)
     head = b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset)
-    return head + _info_header(width, height, 8, len(pixels), 256) + colours + pixels
+    return head + _info_header(width, height, 8, len(pixels), len(palette), compression=1) + colours + pixels
 
 
 def _icon_image(size, palette, indices, opaque):
@@ -120,14 +157,20 @@ def ico(images):
     return out + b"".join(blobs)
 
 
-def cur(size, hotspot, ink, opaque):
-    """Two-colour cursor with one image. ink[i] is 1 for white, 0 for black."""
-    xor = _dib_rows(size, size, [i if o else 0 for i, o in zip(ink, opaque)], 1)
-    mask = _dib_rows(size, size, [0 if o else 1 for o in opaque], 1)
-    blob = _info_header(size, size * 2, 1, len(xor) + len(mask)) + _palette_bytes([(0, 0, 0), (255, 255, 255)], 2) + xor + mask
-    head = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(blob), 22)
-    return head + entry + blob
+def cur(images):
+    """Two-colour cursor. images: (size, hotspot, ink, opaque) each, ink[i] 1 for white, 0 for black."""
+    blobs = []
+    for size, _, ink, opaque in images:
+        xor = _dib_rows(size, size, [i if o else 0 for i, o in zip(ink, opaque)], 1)
+        mask = _dib_rows(size, size, [0 if o else 1 for o in opaque], 1)
+        blobs.append(_info_header(size, size * 2, 1, len(xor) + len(mask))
+                     + _palette_bytes([(0, 0, 0), (255, 255, 255)], 2) + xor + mask)
+    out = struct.pack("<HHH", 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    for (size, hotspot, _, _), blob in zip(images, blobs):
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 2, 0, hotspot[0], hotspot[1], len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(blobs)
 
 
 def png(width, height, pixels, channels=4):

@@ -2,6 +2,8 @@
 import os
 import subprocess
 
+from geometry import LAYOUT_DPI, scaled
+
 CONVERT = "/usr/bin/convert"
 RSVG = "/usr/bin/rsvg-convert"
 WORK = os.environ.get("ART_WORK", "/tmp/plumaro-art")
@@ -18,17 +20,20 @@ def ramp(a, b, steps):
     return [tuple(round(a[k] + (b[k] - a[k]) * i / (steps - 1)) for k in range(3)) for i in range(steps)]
 
 
-def render(drawing, name):
-    """Rasterise a Drawing 1:1 and return its pixels as a list of (r, g, b, a)."""
+def render(drawing, name, dpi=LAYOUT_DPI):
+    """Rasterise a Drawing, whose units are pixels at 96 dpi, for dpi: 1:1 at 96, and at a larger
+    scale drawn afresh from the same shapes (never a scaled-up raster). Returns its pixels as a list
+    of (r, g, b, a), scaled(width) x scaled(height) of them."""
     os.makedirs(WORK, exist_ok=True)
     svg = os.path.join(WORK, name + ".svg")
-    png = os.path.join(WORK, name + ".png")
+    png = os.path.join(WORK, "%s-%d.png" % (name, dpi))
     with open(svg, "w") as f:
         f.write(drawing.svg())
-    subprocess.run([RSVG, "-w", str(drawing.width), "-h", str(drawing.height), "-o", png, svg], check=True)
+    width, height = scaled(drawing.width, dpi), scaled(drawing.height, dpi)
+    subprocess.run([RSVG, "-w", str(width), "-h", str(height), "-o", png, svg], check=True)
     raw = subprocess.run([CONVERT, png, "-depth", "8", "RGBA:-"], check=True, capture_output=True).stdout
-    if len(raw) != drawing.width * drawing.height * 4:
-        raise RuntimeError("unexpected raster size for " + name)
+    if len(raw) != width * height * 4:
+        raise RuntimeError("unexpected raster size for %s at %d dpi" % (name, dpi))
     return [tuple(raw[i:i + 4]) for i in range(0, len(raw), 4)]
 
 

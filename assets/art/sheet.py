@@ -17,8 +17,8 @@ ITEMS = [
     ("result2.gif", "pictures/result2.gif", 0, 1120, 34, 1),
     ("result3.gif", "pictures/result3.gif", 0, 990, 214, 1),
     ("result4.gif", "pictures/result4.gif", 0, 1120, 214, 1),
-    ("rules.bmp", "pictures/rules.bmp", 0, 620, 454, 1),
-    ("logo.bmp", "pictures/logo.bmp", 0, 740, 454, 1),
+    ("rules.bmp", "pictures/96/rules.bmp", 0, 620, 454, 1),
+    ("logo.bmp", "pictures/96/logo.bmp", 0, 740, 454, 1),
     ("hand.cur", "pictures/hand.cur", 0, 900, 454, 1),
     ("hand.cur x4", "pictures/hand.cur", 0, 960, 454, 4),
     ("board.ico", "pictures/board.ico", 3, 1120, 454, 1),
@@ -32,11 +32,11 @@ ITEMS = [
     ("", "pictures/board.ico", 6, 260, 755, 1),
     ("board.ico 256", "pictures/board.ico", 7, 340, 755, 1),
     ("birdicon.ico 16/32/48", "runtime/SOUND/birdicon.ico", 0, 620, 680, 1),
-    ("", "runtime/SOUND/birdicon.ico", 1, 645, 680, 1),
-    ("", "runtime/SOUND/birdicon.ico", 2, 688, 680, 1),
+    ("", "runtime/SOUND/birdicon.ico", 4, 645, 680, 1),
+    ("", "runtime/SOUND/birdicon.ico", 7, 688, 680, 1),
     ("birdicon.ico x4", "runtime/SOUND/birdicon.ico", 0, 760, 680, 4),
-    ("", "runtime/SOUND/birdicon.ico", 1, 840, 680, 4),
-    ("", "runtime/SOUND/birdicon.ico", 2, 982, 680, 4),
+    ("", "runtime/SOUND/birdicon.ico", 4, 840, 680, 4),
+    ("", "runtime/SOUND/birdicon.ico", 7, 982, 680, 4),
 ]
 
 

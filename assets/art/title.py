@@ -1,7 +1,7 @@
 # The title card shown on the board's panel before the first game: lettering and a bird on a branch.
 import bird
 import board
-from geometry import TITLE
+from geometry import TITLE, scaled
 from engrave import catmull, poly_d
 
 # Where the program draws the title on the board.
@@ -49,11 +49,13 @@ def draw(d):
     flourish(d, ox + 113, oy + 121, 72)
 
 
-def indices(palette):
-    """Draw the title over the board so frame lines under it match, then cut out the card."""
+def indices(palette, dpi):
+    """Draw the title over the board for dpi so frame lines under it match, then cut out the card
+    where the program shows it at that scale."""
     import raster
     d = board.drawing()
     draw(d)
-    idx = raster.quantize(raster.render(d, "title"), palette)
-    (x0, y0), (w, h) = AT, SIZE
-    return bytes(b for y in range(y0, y0 + h) for b in idx[y * d.width + x0:y * d.width + x0 + w])
+    idx = raster.quantize(raster.render(d, "title", dpi), palette)
+    width = scaled(d.width, dpi)
+    x0, y0, w, h = (scaled(length, dpi) for length in AT + SIZE)
+    return bytes(b for y in range(y0, y0 + h) for b in idx[y * width + x0:y * width + x0 + w])

@@ -1,11 +1,15 @@
 // Playing plumaro.exe with the mouse: moves, the click gesture, new games
 // and the result window's verdicts; what the board shows against the
-// artwork's pictures.
+// artwork's pictures, at every display scale.
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "board_geometry.h"
 #include "board_player.h"
+#include "board_resources.h"
+#include "help_geometry.h"
+#include "result_geometry.h"
 #include "solver.h"
 
 namespace plumaro::testing {
@@ -13,12 +17,13 @@ namespace {
 
 using solver::Slot7;
 
-Pixels artwork(const std::wstring &name) { return pictureFile(artworkFolder() / name); }
-
-// The board on the screen against the artwork: each shown slot shows the
-// picture its name says, and everything else but the counter the board's
-// background picture. One line for each area that differs.
+// The board on the screen against the artwork drawn for its scale: each
+// shown slot shows the picture its name says, and everything else but the
+// counter the board's background picture. One line for each area that
+// differs.
 std::string differencesFromArtwork(const BoardPlayer &player) {
+    const UINT dpi = GetDpiForWindow(player.board());
+    const auto artwork = [&](const std::wstring &name) { return pictureFile(artworkFolder(dpi) / name); };
     const RECT client = clientRectOnScreen(player.board());
     const Pixels screen = screenPixels(client);
     Pixels expected = artwork(L"board.bmp");
@@ -221,6 +226,56 @@ TEST_F(Playing, TheBoardTakesNoInputWhileTheResultIsOpen) {
     EXPECT_EQ(player.shown(), solved);
     EXPECT_TRUE(IsWindowEnabled(player.board()));
 }
+
+// The window's client area is its layout's at its scale, and the window
+// stands centred on the screen.
+void expectLaidOutAndCentred(HWND window, int layoutWidth, int layoutHeight) {
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    RECT client{}, outer{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(client.right, MulDiv(layoutWidth, dpi, 96));
+    EXPECT_EQ(client.bottom, MulDiv(layoutHeight, dpi, 96));
+    EXPECT_NEAR(outer.left, GetSystemMetrics(SM_CXSCREEN) - outer.right, 1);
+    EXPECT_NEAR(outer.top, GetSystemMetrics(SM_CYSCREEN) - outer.bottom, 1);
+}
+
+class PlayingAtEachScale : public ::testing::TestWithParam<DWORD> {};
+
+// At every scale each window shows its layout at that scale, the board in
+// the pictures drawn for it, and the game plays by mouse and keyboard.
+TEST_P(PlayingAtEachScale, EveryWindowShowsItsLayoutAndTheBoardPlays) {
+    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
+    LogPixelsSetting scale(GetParam());
+    BoardPlayer player;
+    ASSERT_NE(player.board(), nullptr);
+    ASSERT_EQ(GetDpiForWindow(player.board()), GetParam());
+    expectLaidOutAndCentred(player.board(), board_geometry::kClientWidth, board_geometry::kClientHeight);
+
+    player.choosePuzzle(2);
+    player.clickSlot(5);
+    player.slideWithArrows({4});
+    const BoardShown played = afterSlide(afterSlide(startOf(2), 5), 4);
+    EXPECT_EQ(player.shownOnceItIs(played), played);
+    moveMouseTo(player.backgroundPoint());
+    std::string differences;
+    EXPECT_TRUE(waitFor([&] { return (differences = differencesFromArtwork(player)).empty(); })) << differences;
+
+    HWND help = player.postHelpCommand(IDM_RULES);
+    ASSERT_NE(help, nullptr);
+    expectLaidOutAndCentred(help, help_geometry::kClientWidth, help_geometry::kClientHeight);
+    PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
+
+    player.choosePuzzle(1);
+    player.clickSlots(*solver::shortestSolution(1));
+    HWND result = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (result = player.resultWindow()) != nullptr; }));
+    expectLaidOutAndCentred(result, result_geometry::kClientWidth, result_geometry::kClientHeight);
+    ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, PlayingAtEachScale, ::testing::Values(96, 120, 144, 192));
 
 } // namespace
 } // namespace plumaro::testing

@@ -1,6 +1,6 @@
-// Start-up of plumaro.exe: the size and place of its windows at each display
-// setting, the large-fonts check, broken icon and sound files, deep and
-// foreign folders, two copies at once, and leaving.
+// Start-up of plumaro.exe: broken icon and sound files, deep and foreign
+// folders, two copies at once, and leaving. (Its windows at each display
+// scale: tests/blackbox/play_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +10,6 @@
 #include "board_player.h"
 #include "board_resources.h"
 #include "board_window.h"
-#include "help_geometry.h"
 #include "help_resources.h"
 #include "release_facts.h"
 #include "runtime_files.h"
@@ -24,23 +23,6 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr int kMessageTextId = 0xFFFF;
-
-void expectCentredOnScreen(HWND window) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_NEAR(outer.left, screenWidth - outer.right, 1);
-    EXPECT_NEAR(outer.top, screenHeight - outer.bottom, 1);
-}
-
-// The window's client area is the size of its background picture.
-void expectClientSizeOf(HWND window, const wchar_t *picture) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const Pixels background = pictureFile(artworkFolder() / picture);
-    EXPECT_EQ(client.right, background.width) << "wide as " << background.width;
-    EXPECT_EQ(client.bottom, background.height) << "high as " << background.height;
-}
 
 // Plays a move, then checks that start-up showed no message: input is
 // handled after start-up, so a late one would be up by then.
@@ -67,11 +49,9 @@ std::wstring readAndDismissMessageBox(RunningProgram &program, std::wstring *cap
     return text;
 }
 
-TEST(StartUp, BoardIsSizedForItsPictureCentredAndShowsNoSlotUntilAPuzzleIsChosen) {
+TEST(StartUp, BoardShowsNoSlotUntilAPuzzleIsChosen) {
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
-    expectClientSizeOf(player.board(), L"board.bmp");
-    expectCentredOnScreen(player.board());
     EXPECT_EQ(windowText(player.board()), L"" PLUMARO_PRODUCT_NAME);
     EXPECT_NE(GetMenu(player.board()), nullptr);
     const BoardShown nothing(10, L"hidden");
@@ -82,56 +62,6 @@ TEST(StartUp, BoardIsSizedForItsPictureCentredAndShowsNoSlotUntilAPuzzleIsChosen
 std::wstring shippedText(const wchar_t *name) { return fromAnsi(readBytes(buildFolder() / name)); }
 
 std::wstring helpTextOf(HWND help) { return windowText(control(help, IDC_HELP_TEXT)); }
-
-class StartUpAtEachResolution : public ::testing::TestWithParam<DWORD> {};
-
-// Every window keeps its client size in pixels and stays centred.
-TEST_P(StartUpAtEachResolution, EveryWindowKeepsItsClientSizeInPixels) {
-    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
-    LogPixelsSetting dpi(GetParam());
-    BoardPlayer player;
-    ASSERT_NE(player.board(), nullptr);
-    expectClientSizeOf(player.board(), L"board.bmp");
-    expectCentredOnScreen(player.board());
-
-    HWND help = player.postHelpCommand(IDM_RULES);
-    ASSERT_NE(help, nullptr);
-    RECT client{};
-    GetClientRect(help, &client);
-    EXPECT_GE(client.right, help_geometry::kLeastClientWidth);
-    EXPECT_GE(client.bottom, help_geometry::kLeastClientHeight);
-    expectCentredOnScreen(help);
-    PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
-
-    player.choosePuzzle(1);
-    player.clickSlots(*solver::shortestSolution(1));
-    HWND result = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (result = player.resultWindow()) != nullptr; }));
-    expectClientSizeOf(result, L"result.bmp");
-    expectCentredOnScreen(result);
-    ASSERT_TRUE(player.readAndCloseResult(VK_RETURN));
-}
-
-INSTANTIATE_TEST_SUITE_P(Dpi, StartUpAtEachResolution, ::testing::Values(96, 144, 168, 192));
-
-TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
-    PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
-    LogPixelsSetting dpi(120);
-    RunningProgram program;
-    ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
-    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
-    std::wstring caption;
-    const std::wstring text = readAndDismissMessageBox(program, &caption);
-    EXPECT_EQ(text, L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
-                    L"Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
-                    L"then click on the APPLY button.");
-    EXPECT_EQ(caption, L"Plumaro");
-    // Once dismissed, the program ends without a board.
-    DWORD exitCode = 1;
-    ASSERT_TRUE(program.waitForExit(exitCode));
-    EXPECT_EQ(exitCode, 0u);
-}
 
 struct BrokenIcon {
     const char *name;

@@ -105,11 +105,14 @@ private:
     NONCLIENTMETRICSW saved_{};
 };
 
-void expectRoomForTheControlsAndCentred(HWND dialog) {
+// The client area is the layout's at the window's scale, whatever the
+// system's caption and frame, and the window stands centred on the screen.
+void expectLaidOutAndCentred(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
-    EXPECT_GE(client.right, help_geometry::kLeastClientWidth);
-    EXPECT_GE(client.bottom, help_geometry::kLeastClientHeight);
+    const int dpi = static_cast<int>(GetDpiForWindow(dialog));
+    EXPECT_EQ(client.right, MulDiv(help_geometry::kClientWidth, dpi, 96));
+    EXPECT_EQ(client.bottom, MulDiv(help_geometry::kClientHeight, dpi, 96));
 
     RECT outer{};
     GetWindowRect(dialog, &outer);
@@ -130,20 +133,20 @@ TEST(HelpWindowLayout, IsAFixedToolWindowCentredWithRoomForItsControls) {
     EXPECT_EQ(SendMessageW(help.dialog(), WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(SendMessageW(help.dialog(), WM_GETICON, ICON_BIG, 0), 0);
 
-    expectRoomForTheControlsAndCentred(help.dialog());
+    expectLaidOutAndCentred(help.dialog());
     expectControlsInsideAndApart(help.dialog());
 }
 
-TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarStillLeaveRoomForTheControls) {
-    // The sizing allows for a standard caption and a menu bar; here this
-    // window's small caption takes more than both, less 20 pixels, so a
-    // window sized by that alone would be too low inside.
+TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarLeaveTheClientAreaAsLaidOut) {
+    // A window sized as if it had a standard caption and a menu bar would
+    // be too low inside here, where this tool window's small caption takes
+    // more than both, less 20 pixels.
     PLUMARO_ONLY_IN_PRIVATE_WINE_SESSION();
     NonClientMetrics metrics(40, 8);
     ASSERT_GT(GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) - 20);
     ShownHelpWindow help(HelpPage::Rules);
     ASSERT_NE(help.dialog(), nullptr);
-    expectRoomForTheControlsAndCentred(help.dialog());
+    expectLaidOutAndCentred(help.dialog());
 }
 
 TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {

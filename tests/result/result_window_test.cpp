@@ -30,7 +30,7 @@ void showAndInspect(const Result &result, const std::function<void(HWND)> &inspe
         (*pending)(dialog);
         SendMessageW(dialog, WM_COMMAND, command, 0);
     });
-    static const WindowIcons boardIcons = loadWindowIcons(windowIconPath());
+    static const WindowIconFile boardIcons(windowIconPath());
     showResultWindow(nullptr, GetModuleHandleW(nullptr), result, boardIcons);
     KillTimer(nullptr, timer);
 }
@@ -74,7 +74,7 @@ TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
     showAndInspect({Verdict::GoodTry, ResultPicture::FewerMoves}, [](HWND dialog) {
         RECT client{};
         GetClientRect(dialog, &client);
-        const SIZE picture = bitmapSize(loadPicture(GetModuleHandleW(nullptr), IDR_RESULT_BACKGROUND).get());
+        const SIZE picture = bitmapSize(loadPicture(GetModuleHandleW(nullptr), IDR_RESULT_BACKGROUND, 96).get());
         EXPECT_EQ(client.right, picture.cx);
         EXPECT_EQ(client.bottom, picture.cy);
         EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);

@@ -31,24 +31,25 @@ POINT BoardPlayer::slotCentre(int slot) const {
     return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
+int BoardPlayer::scaled(int length) const { return MulDiv(length, static_cast<int>(GetDpiForWindow(board_)), 96); }
+
 RECT BoardPlayer::slotArea(int slot) const {
     using namespace board_geometry;
     const RECT client = clientRectOnScreen(board_);
-    const int left = client.left + slotLeft(slot), top = client.top + slotTop(slot);
-    return {left, top, left + kSlotSize, top + kSlotSize};
+    const int left = client.left + scaled(slotLeft(slot)), top = client.top + scaled(slotTop(slot));
+    return {left, top, left + scaled(kSlotSize), top + scaled(kSlotSize)};
 }
 
 RECT BoardPlayer::counterArea() const {
     using namespace board_geometry;
     const RECT client = clientRectOnScreen(board_);
-    const int left = client.left + kCounterLeft, top = client.top + kCounterTop;
-    // 15 twips to the pixel: the tests run at 96 dpi.
-    return {left, top, left + kCounterWidthInTwips / 15, top + kCounterHeightInTwips / 15};
+    const int left = client.left + scaled(kCounterLeft), top = client.top + scaled(kCounterTop);
+    return {left, top, left + scaled(kCounterWidth), top + scaled(kCounterHeight)};
 }
 
 POINT BoardPlayer::backgroundPoint() const {
     const RECT client = clientRectOnScreen(board_);
-    return {client.left + 40, client.top + 440};
+    return {client.left + scaled(40), client.top + scaled(440)};
 }
 
 void BoardPlayer::clickSlot(int slot) { clickAt(slotCentre(slot)); }

@@ -45,6 +45,8 @@ public:
     // Chooses "New Game - Puzzle &n" with the keyboard (Alt, F, n) and waits
     // for the board to show its start.
     void choosePuzzle(int puzzle);
+    // A length of the board's layout (pixels at 96 dpi) at the board's scale.
+    int scaled(int length) const;
     // Centre of slot i (1..9) on the screen, and the area it fills.
     POINT slotCentre(int slot) const;
     RECT slotArea(int slot) const;

@@ -78,6 +78,9 @@ std::wstring fromAnsi(const std::string &bytes) {
 }
 
 RunningProgram::RunningProgram(const fs::path &exe) {
+    // Screen coordinates and sizes in real pixels, whatever the program's
+    // scale: on Windows a thread that says nothing is given them scaled.
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
@@ -433,7 +436,7 @@ Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, boo
     return inkOf(pixels, all);
 }
 
-fs::path artworkFolder() { return PLUMARO_PICTURES_DIR; }
+fs::path artworkFolder(UINT dpi) { return fs::path(PLUMARO_PICTURES_DIR) / std::to_wstring(dpi); }
 
 Pixels pictureFile(const fs::path &file) {
     const auto bitmap = static_cast<HBITMAP>(

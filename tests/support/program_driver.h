@@ -152,7 +152,7 @@ Ink inkOf(const Pixels &pixels, const RECT &area);
 // with a width, centred on a line that wide, which cuts what does not fit.
 Ink inkOfBoldText(const std::wstring &text, const wchar_t *face, int height, bool underline = false, int width = 0);
 // The folder of the artwork's own pictures (GIF and BMP files).
-std::filesystem::path artworkFolder();
+std::filesystem::path artworkFolder(UINT dpi = 96);
 // The pixels of a .bmp file; none when it cannot be read.
 Pixels pictureFile(const std::filesystem::path &file);
 

@@ -1,6 +1,7 @@
 // The pictures the program loads from its resources, each one its windows'
-// resource scripts compile in: every pixel as in the GIF of record, decoded
-// here by the system's image codecs.
+// resource scripts compile in, at every display scale: every pixel as in the
+// file drawn for that scale and, at 100 %, as in the GIF of record, decoded
+// here by the system's image codecs; and between the drawn scales, filtered.
 #include <gtest/gtest.h>
 
 #include <wincodec.h>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "display_scale.h"
+#include "picture_filter.h"
 #include "pictures.h"
 #include "program_driver.h"
 
@@ -17,26 +20,27 @@ namespace plumaro {
 namespace {
 
 // A picture as a resource script compiles it in: its identifier's number
-// and its file.
+// and its name, the name of its files.
 struct Picture {
     int id;
-    std::filesystem::path file;
+    std::string name;
 };
 
-// Every BITMAP of the windows' resource scripts, as the build compiles them.
+const std::filesystem::path kSources = PLUMARO_SOURCE_DIR;
+
+// Every picture of the windows' resource scripts, as the build compiles them.
 std::vector<Picture> picturesOfTheResourceScripts() {
-    const std::filesystem::path sources = PLUMARO_SOURCE_DIR;
     std::vector<Picture> pictures;
     for (const std::string window : {"board", "result", "help"}) {
-        const std::string script = testing::readBytes(sources / window / (window + ".rc"));
-        const std::string ids = testing::readBytes(sources / window / (window + "_resources.h"));
-        const std::regex bitmap(R"rc((\w+) BITMAP "([^"]+)")rc");
-        for (std::sregex_iterator line(script.begin(), script.end(), bitmap), end; line != end; ++line) {
+        const std::string script = testing::readBytes(kSources / window / (window + ".rc"));
+        const std::string ids = testing::readBytes(kSources / window / (window + "_resources.h"));
+        const std::regex picture(R"rc(PICTURE_AT_EVERY_SCALE\((\w+), (\w+)\))rc");
+        for (std::sregex_iterator line(script.begin(), script.end(), picture), end; line != end; ++line) {
             std::smatch id;
             if (!std::regex_search(ids, id, std::regex("#define " + (*line)[1].str() + " (\\d+)")))
                 ADD_FAILURE() << (*line)[1] << " is not defined in " << window << "_resources.h";
             else
-                pictures.push_back({std::stoi(id[1]), sources / (*line)[2].str()});
+                pictures.push_back({std::stoi(id[1]), (*line)[2].str()});
         }
     }
     return pictures;
@@ -77,32 +81,77 @@ Pixels decodeGif(const std::filesystem::path &path) {
     return pixels;
 }
 
-// A picture drawn as a BMP alone, with no GIF beside it, shows its BMP.
-TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
+size_t differingPixels(const Pixels &shown, const Pixels &expected) {
+    if (shown.width != expected.width || shown.height != expected.height)
+        return expected.rgb.size() + 1;
+    size_t differing = 0;
+    for (size_t i = 0; i < expected.rgb.size(); ++i)
+        differing += shown.rgb[i] != expected.rgb[i];
+    return differing;
+}
+
+TEST(Pictures, EveryPictureAtEveryScaleIsExactlyItsFileAtOneBytePerPixel) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     const std::vector<Picture> pictures = picturesOfTheResourceScripts();
     ASSERT_FALSE(pictures.empty());
     for (const Picture &picture : pictures) {
-        SCOPED_TRACE(picture.file.string());
-        const auto gifFile = std::filesystem::path(picture.file).replace_extension(L".gif");
-        const Pixels gif = std::filesystem::exists(gifFile) ? decodeGif(gifFile) : testing::pictureFile(picture.file);
-        ASSERT_FALSE(gif.rgb.empty());
+        const auto folder = kSources / L"assets" / L"pictures";
+        const auto gif = folder / (picture.name + ".gif");
+        const Pixels atOneHundred = testing::pictureFile(folder / L"96" / (picture.name + ".bmp"));
+        for (const UINT dpi : kPictureDpis) {
+            SCOPED_TRACE(picture.name + " at " + std::to_string(dpi) + " dpi");
+            const Pixels drawn = testing::pictureFile(folder / std::to_wstring(dpi) / (picture.name + ".bmp"));
+            ASSERT_FALSE(drawn.rgb.empty());
+            EXPECT_EQ(drawn.width, scaled(atOneHundred.width, dpi));
+            EXPECT_EQ(drawn.height, scaled(atOneHundred.height, dpi));
+            if (dpi == kLayoutDpi && std::filesystem::exists(gif))
+                EXPECT_EQ(differingPixels(drawn, decodeGif(gif)), 0u) << "unlike its GIF";
 
-        const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id);
-        ASSERT_TRUE(bitmap);
-        DIBSECTION section{};
-        ASSERT_EQ(GetObjectW(bitmap.get(), sizeof section, &section), static_cast<int>(sizeof section));
-        EXPECT_EQ(section.dsBm.bmBitsPixel, 8);
-
-        const Pixels loaded = testing::bitmapPixels(bitmap.get());
-        ASSERT_EQ(loaded.width, gif.width);
-        ASSERT_EQ(loaded.height, gif.height);
-        size_t differing = 0;
-        for (size_t i = 0; i < gif.rgb.size(); ++i)
-            differing += loaded.rgb[i] != gif.rgb[i];
-        EXPECT_EQ(differing, 0u);
+            const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id, dpi);
+            ASSERT_TRUE(bitmap);
+            DIBSECTION section{};
+            ASSERT_EQ(GetObjectW(bitmap.get(), sizeof section, &section), static_cast<int>(sizeof section));
+            EXPECT_EQ(section.dsBm.bmBitsPixel, 8);
+            EXPECT_EQ(differingPixels(testing::bitmapPixels(bitmap.get()), drawn), 0u);
+        }
     }
     CoUninitialize();
+}
+
+// Where no picture is drawn for the scale, the one drawn for the next larger
+// scale (or for the largest, above them all) is filtered to the layout's size.
+TEST(Pictures, BetweenAndAboveTheDrawnScalesAPictureIsFilteredToItsSize) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    const SIZE layout = bitmapSize(loadPicture(program, picturesOfTheResourceScripts().front().id, kLayoutDpi).get());
+    for (const UINT dpi : {100u, 132u, 300u}) {
+        SCOPED_TRACE(dpi);
+        const UniqueBitmap bitmap = loadPicture(program, picturesOfTheResourceScripts().front().id, dpi);
+        ASSERT_TRUE(bitmap);
+        const SIZE size = bitmapSize(bitmap.get());
+        EXPECT_EQ(size.cx, scaled(layout.cx, dpi));
+        EXPECT_EQ(size.cy, scaled(layout.cy, dpi));
+    }
+}
+
+// One-pixel black lines on white, every fourth pixel, filtered to four
+// fifths: no line may vanish or double, so the ink of the whole picture
+// shrinks with its area.
+TEST(Pictures, TheFilterKeepsEveryOnePixelLine) {
+    RgbPicture lines{20, 20, std::vector<std::uint32_t>(400, 0xFFFFFF)};
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; x += 4)
+            lines.pixels[static_cast<size_t>(y * 20 + x)] = 0x000000;
+    const RgbPicture smaller = filtered(lines, 16, 16);
+    ASSERT_EQ(smaller.pixels.size(), 256u);
+    const auto inkOf = [](const RgbPicture &picture) {
+        double ink = 0;
+        for (const std::uint32_t colour : picture.pixels)
+            ink += 255 - (colour & 0xFF);
+        return ink;
+    };
+    EXPECT_NEAR(inkOf(smaller), inkOf(lines) * 256 / 400, inkOf(lines) / 100);
+    for (const std::uint32_t colour : smaller.pixels)
+        EXPECT_TRUE((colour & 0xFF) == (colour >> 8 & 0xFF) && (colour & 0xFF) == (colour >> 16)) << "not grey";
 }
 
 } // namespace

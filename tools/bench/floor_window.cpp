@@ -35,9 +35,8 @@ INT_PTR CALLBACK blankDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                            static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
         SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER);
-        // At the 96 dpi the benchmark runs at: 15 twips a pixel.
         SetWindowPos(GetDlgItem(dialog, IDOK), nullptr, resultWindow::kOkLeft, resultWindow::kOkTop,
-                     resultWindow::kOkWidthInTwips / 15, resultWindow::kOkHeightInTwips / 15, SWP_NOZORDER);
+                     resultWindow::kOkWidth, resultWindow::kOkHeight, SWP_NOZORDER);
         return TRUE;
     }
     case WM_COMMAND:
