@@ -201,7 +201,6 @@ bool BoardWindow::layOut(UINT dpi) {
     background_ = std::move(background);
     title_ = std::move(title);
     pictures_ = std::move(pictures);
-    hand_ = HandCursor(instance_, dpi);
     if (WindowIcons icons = iconFile_.iconsFor(dpi)) {
         setWindowIcons(window_, icons);
         icons_ = std::move(icons);
@@ -297,7 +296,7 @@ LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wPara
         // window disables the board, the system's own handling applies.
         if (LOWORD(lParam) != HTCLIENT)
             break;
-        SetCursor(game_.showsBird(index) ? hand_.get() : LoadCursorW(nullptr, IDC_ARROW));
+        SetCursor(game_.showsBird(index) ? hands_.at(dpi_) : LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_ERASEBKGND:
         return 1;
@@ -505,7 +504,7 @@ void BoardWindow::onCommand(int id) {
 }
 
 void BoardWindow::showHelp(HelpPage page) {
-    showOver([&] { showHelpWindow(window_, instance_, page); });
+    showOver([&] { showHelpWindow(window_, instance_, page, hands_); });
 }
 
 // The board goes at once, unless a modal window of the program stands over

@@ -99,7 +99,7 @@ private:
     UniqueBitmap title_;
     bool titleShown_ = true;
     std::array<UniqueBitmap, kSlotCount> pictures_; // Bird1..Bird8, then Empty
-    HandCursor hand_;
+    HandCursors hands_{instance_};
     UniqueFont counterFont_;
     WindowIconFile iconFile_;
     WindowIcons icons_;

@@ -12,7 +12,6 @@
 #include "controls.h"
 #include "dialog_box.h"
 #include "display_scale.h"
-#include "hand_cursor.h"
 #include "handles.h"
 #include "help_geometry.h"
 #include "help_resources.h"
@@ -108,7 +107,8 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 
 class HelpWindow {
 public:
-    HelpWindow(HWND owner, HINSTANCE instance, HelpPage page) : owner_(owner), instance_(instance), page_(page) {}
+    HelpWindow(HWND owner, HINSTANCE instance, HelpPage page, HandCursors &hands)
+        : owner_(owner), instance_(instance), page_(page), hands_(hands) {}
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -145,7 +145,7 @@ private:
     PictureControl logo_;
     UniqueFont linkFont_;
     UniqueFont font_; // the dialog's font at the window's scale
-    HandCursor hand_;
+    HandCursors &hands_;
     bool shown_ = false;   // the window has been activated since it was made
     bool closing_ = false; // ended; the dialog manager destroys it once its loop runs again
     bool opening_ = false; // the shell is opening the link
@@ -174,7 +174,7 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == link_ && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(hand_.get());
+            SetCursor(hands_.at(dpi_));
             SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
@@ -255,7 +255,7 @@ bool HelpWindow::createControls() {
 }
 
 // Shows the window at `dpi`: its pictures drawn for that scale, its fonts
-// and the hand made for it, its controls where the layout puts them there.
+// made for it, its controls where the layout puts them there.
 // False if a picture compiled into the program cannot be made.
 bool HelpWindow::layOut(UINT dpi) {
     dpi_ = dpi;
@@ -279,7 +279,6 @@ bool HelpWindow::layOut(UINT dpi) {
     // Bold, underlined MS Sans Serif of 8.25 points.
     linkFont_ = createBoldSansSerif(825, dpi, {.underline = true});
     setFont(link_, linkFont_.get());
-    hand_ = HandCursor(instance_, dpi);
     return true;
 }
 
@@ -392,8 +391,8 @@ void HelpWindow::openLink() {
 
 } // namespace
 
-void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page) {
-    HelpWindow window(owner, instance, page);
+void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page, HandCursors &hands) {
+    HelpWindow window(owner, instance, page, hands);
     if (showDialogBox(owner, instance, kStyle, kExStyle, HelpWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) ==
         -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);

@@ -5,13 +5,16 @@
 
 namespace plumaro {
 
-HandCursor::HandCursor(HINSTANCE instance, UINT dpi) {
-    // Not shared: a shared cursor keeps the size it was first loaded at.
-    const int size = GetSystemMetricsForDpi(SM_CXCURSOR, dpi);
-    own_.reset(static_cast<HCURSOR>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR)));
-    if (!own_)
-        system_ = LoadCursorW(nullptr, IDC_HAND);
+HCURSOR HandCursors::at(UINT dpi) {
+    UniqueCursor &hand = loaded_[dpi];
+    if (!hand) {
+        // Not shared: a shared cursor keeps the size it was first loaded at.
+        const int size = GetSystemMetricsForDpi(SM_CXCURSOR, dpi);
+        hand.reset(static_cast<HCURSOR>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR)));
+    }
+    // The system's cursor is shared: it is never destroyed.
+    return hand ? hand.get() : LoadCursorW(nullptr, IDC_HAND);
 }
 
 } // namespace plumaro

@@ -3,22 +3,24 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "handles.h"
 
 namespace plumaro {
 
-// The program's hand in the size of the system's cursors at a window's DPI;
-// should it fail to load, the system's own hand.
-class HandCursor {
+// The program's hand in the size of the system's cursors at each DPI a
+// window asks for, loaded once for each and shared by the windows; where it
+// cannot be loaded, the system's own hand.
+class HandCursors {
 public:
-    HandCursor() = default;
-    HandCursor(HINSTANCE instance, UINT dpi);
+    explicit HandCursors(HINSTANCE instance) : instance_(instance) {}
 
-    HCURSOR get() const { return own_ ? own_.get() : system_; }
+    HCURSOR at(UINT dpi);
 
 private:
-    UniqueCursor own_;
-    HCURSOR system_ = nullptr; // shared: never destroyed
+    HINSTANCE instance_;
+    std::map<UINT, UniqueCursor> loaded_;
 };
 
 } // namespace plumaro

@@ -47,7 +47,8 @@ public:
     explicit ShownHelpWindow(HelpPage page) {
         ui_ = std::thread([this, page] {
             threadId_ = GetCurrentThreadId();
-            showHelpWindow(nullptr, GetModuleHandleW(nullptr), page);
+            HandCursors hands(GetModuleHandleW(nullptr));
+            showHelpWindow(nullptr, GetModuleHandleW(nullptr), page, hands);
             closed_ = true;
         });
         // Active, and done showing the state's picture, logo and link.

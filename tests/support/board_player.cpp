@@ -31,7 +31,7 @@ POINT BoardPlayer::slotCentre(int slot) const {
     return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
-int BoardPlayer::scaled(int length) const { return MulDiv(length, static_cast<int>(GetDpiForWindow(board_)), 96); }
+int BoardPlayer::scaled(int length) const { return MulDiv(length, static_cast<int>(dpiOfWindow(board_)), 96); }
 
 RECT BoardPlayer::slotArea(int slot) const {
     using namespace board_geometry;

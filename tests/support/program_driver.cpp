@@ -477,6 +477,18 @@ constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 } // namespace
 
+UINT dpiOfWindow(HWND window) {
+    // Wine 8 answers for another process's window with the caller's own
+    // DPI. Under Wine every monitor has the one DPI that LogPixels sets, as
+    // a program reads it when it starts.
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
+        DWORD dpi = 96, size = sizeof dpi;
+        RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &dpi, &size);
+        return dpi;
+    }
+    return GetDpiForWindow(window);
+}
+
 LogPixelsSetting::LogPixelsSetting(DWORD dpi) {
     DWORD size = sizeof oldValue_;
     hadValue_ = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &oldValue_,

@@ -81,6 +81,8 @@ private:
 std::wstring windowText(HWND window);
 // The child control with the id, or nullptr.
 HWND control(HWND parent, int id);
+// The DPI a window of any process is shown at.
+UINT dpiOfWindow(HWND window);
 // The client area of a window in screen coordinates.
 RECT clientRectOnScreen(HWND window);
 POINT centreOf(HWND window);
