@@ -71,6 +71,37 @@ TEST_F(BoardWindowTest, TheCounterIsABorderedCentredBoldLabel) {
     EXPECT_NEAR(count.box.top - 1, height - 1 - count.box.bottom, 1) << "not centred up and down";
 }
 
+// Dragged to a monitor of another scale and back, the board takes the
+// rectangle Windows suggests and shows its layout at the new scale in the
+// pictures drawn for it. Wine gives every monitor one DPI and sends no
+// WM_DPICHANGED: here it comes as Windows sends it, after
+// WM_GETDPISCALEDSIZE has asked for the size at the new scale.
+TEST_F(BoardWindowTest, AtANewScaleTakesTheSuggestedRectangleAndShowsItsLayoutThere) {
+    choose(IDM_PUZZLE2);
+    ShowWindow(board, SW_SHOWNOACTIVATE);
+    for (const UINT dpi : {192u, 96u}) {
+        SCOPED_TRACE(dpi);
+        const auto scaled = [&](int length) { return MulDiv(length, static_cast<int>(dpi), 96); };
+        SIZE size{};
+        ASSERT_TRUE(SendMessageW(board, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
+        RECT suggested{10, 20, 10 + size.cx, 20 + size.cy}, taken{};
+        SendMessageW(board, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(board, &taken);
+        EXPECT_TRUE(EqualRect(&taken, &suggested));
+        UpdateWindow(board);
+
+        RECT bird{}; // slot 1 shows bird 7
+        GetWindowRect(slot(1), &bird);
+        const RECT client = testing::clientRectOnScreen(board);
+        EXPECT_EQ(bird.left - client.left, scaled(134));
+        EXPECT_EQ(bird.right - bird.left, scaled(78));
+        EXPECT_EQ(testing::screenPixels(bird).rgb, testing::pictureFile(testing::artworkFolder(dpi) / L"bird7.bmp").rgb);
+        RECT counter{};
+        GetWindowRect(GetDlgItem(board, IDC_MOVES), &counter);
+        EXPECT_EQ(counter.bottom - counter.top, scaled(19));
+    }
+}
+
 // Screen readers announce each slot as a button named by what it shows, and
 // pressing it moves exactly what a click would; the counter reads as "Moves".
 TEST_F(BoardWindowTest, SlotsAreButtonsThatPressLikeAClickAndTheCounterReadsAsMoves) {

@@ -150,6 +150,23 @@ TEST(HelpWindowLayout, ATallSmallCaptionAndAThinMenuBarLeaveTheClientAreaAsLaidO
     expectLaidOutAndCentred(help.dialog());
 }
 
+// Moved to a monitor of another scale, the window takes the rectangle
+// Windows suggests and its layout at that scale (sent here as Windows sends
+// it: Wine gives every monitor one DPI).
+TEST(HelpWindowLayout, AtANewScaleTakesTheSuggestedRectangleAndItsLayoutThere) {
+    ShownHelpWindow help(HelpPage::Rules);
+    ASSERT_NE(help.dialog(), nullptr);
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(help.dialog(), WM_GETDPISCALEDSIZE, 192, reinterpret_cast<LPARAM>(&size)));
+    RECT suggested{30, 40, 30 + size.cx, 40 + size.cy}, taken{}, text{};
+    SendMessageW(help.dialog(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(help.dialog(), &taken);
+    EXPECT_TRUE(EqualRect(&taken, &suggested));
+    GetWindowRect(help.control(IDC_HELP_TEXT), &text);
+    EXPECT_EQ(text.bottom - text.top, 2 * help_geometry::kTextHeight);
+    expectControlsInsideAndApart(help.dialog());
+}
+
 TEST(HelpWindowLink, IsTheSitesHostNameInBoldUnderlinedMsSansSerif) {
     ShownHelpWindow help(HelpPage::About);
     ASSERT_NE(help.dialog(), nullptr);

@@ -83,6 +83,24 @@ TEST(ResultWindowTest, HasTheClientSizeOfItsPictureAndOkAsTheDefaultButton) {
     });
 }
 
+// Moved to a monitor of another scale, the window takes the rectangle
+// Windows suggests and its layout at that scale (sent here as Windows sends
+// it: Wine gives every monitor one DPI).
+TEST(ResultWindowTest, AtANewScaleTakesTheSuggestedRectangleAndItsLayoutThere) {
+    showAndInspect({Verdict::GoodTry, ResultPicture::FewerMoves}, [](HWND dialog) {
+        SIZE size{};
+        ASSERT_TRUE(SendMessageW(dialog, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)));
+        RECT suggested{30, 40, 30 + size.cx, 40 + size.cy}, taken{}, picture{}, ok{};
+        SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(dialog, &taken);
+        EXPECT_TRUE(EqualRect(&taken, &suggested));
+        GetWindowRect(GetDlgItem(dialog, IDC_PICTURE_FEWER_MOVES), &picture);
+        EXPECT_EQ(picture.right - picture.left, kFewerMovesWidth * 3 / 2);
+        GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
+        EXPECT_EQ(ok.bottom - ok.top, kOkHeight * 3 / 2);
+    });
+}
+
 TEST(ResultWindowTest, WritesTheVerdictInDarkRedStraightOntoTheSign) {
     showAndInspect({Verdict::WellDone, ResultPicture::InJust17Moves}, [](HWND dialog) {
         UpdateWindow(dialog);
