@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ libgtest-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 fonts-wine xvfb x11-utils imagemagick
+    wine64 fonts-wine xvfb xserver-xephyr x11-utils imagemagick
     nsis python3 osslsigncode openssl clang
 )
 

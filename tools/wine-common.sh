@@ -40,11 +40,13 @@ make_wine_template() {
     mv "$dir.tmp" "$dir"
 }
 
-# start_xvfb PIDFILE: starts a private X server and prints its display (":N").
-start_xvfb() {
+# start_x_server PIDFILE SERVER [OPTIONS...]: starts a private X server and
+# prints its display (":N").
+start_x_server() {
     local pidfile=$1 numfile
+    shift
     numfile=$(mktemp)
-    setsid Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp 3>"$numfile" </dev/null >/dev/null 2>&1 &
+    setsid "$@" -displayfd 3 -nolisten tcp 3>"$numfile" </dev/null >/dev/null 2>&1 &
     echo $! >"$pidfile"
     for _ in $(seq 100); do
         [ -s "$numfile" ] && break
@@ -54,3 +56,7 @@ start_xvfb() {
     echo ":$(head -n1 "$numfile")"
     rm -f "$numfile"
 }
+
+# start_xvfb PIDFILE: starts a private Xvfb of SCREEN_SIZE and prints its
+# display.
+start_xvfb() { start_x_server "$1" Xvfb -screen 0 "${SCREEN_SIZE}x24"; }

@@ -3,6 +3,7 @@
 // artwork's pictures, at every display scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "board_geometry.h"
@@ -275,6 +276,56 @@ TEST_P(PlayingAtEachScale, EveryWindowShowsItsLayoutAndTheBoardPlays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, PlayingAtEachScale, ::testing::Values(96, 120, 144, 192));
+
+void expectCentredOn(HWND window, const RECT &monitor) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_NEAR(outer.left - monitor.left, monitor.right - outer.right, 1);
+    EXPECT_NEAR(outer.top - monitor.top, monitor.bottom - outer.bottom, 1);
+}
+
+// The board starts on the primary monitor; moved onto the second, the help
+// window and the verdict open centred on it. Runs where the session has two
+// monitors (tests/blackbox/two_monitors_test.sh).
+TEST(PlayingOnTwoMonitors, TheHelpAndTheVerdictOpenCentredOnTheBoardsMonitor) {
+    wchar_t marker[2] = {};
+    if (!GetEnvironmentVariableW(L"PLUMARO_TWO_MONITORS", marker, 2))
+        GTEST_SKIP() << "needs the session with two monitors that two_monitors_test.sh starts";
+    std::vector<MONITORINFO> monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, RECT *, LPARAM all) {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            GetMonitorInfoW(monitor, &info);
+            reinterpret_cast<std::vector<MONITORINFO> *>(all)->push_back(info);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    std::ranges::partition(monitors, [](const MONITORINFO &info) { return info.dwFlags & MONITORINFOF_PRIMARY; });
+    ASSERT_EQ(monitors.size(), 2u);
+    const RECT primary = monitors[0].rcMonitor, second = monitors[1].rcMonitor;
+
+    BoardPlayer player;
+    ASSERT_NE(player.board(), nullptr);
+    expectCentredOn(player.board(), primary);
+    SetWindowPos(player.board(), nullptr, second.left + 10, second.top + 10, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(waitFor([&] { return clientRectOnScreen(player.board()).left > second.left; }));
+
+    HWND help = player.postHelpCommand(IDM_RULES);
+    ASSERT_NE(help, nullptr);
+    expectCentredOn(help, second);
+    PostMessageW(help, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(help); }));
+
+    PostMessageW(player.board(), WM_COMMAND, IDM_PUZZLE1, 0);
+    ASSERT_EQ(player.shownOnceItIs(startOf(1)), startOf(1));
+    player.clickSlots(*solver::shortestSolution(1));
+    HWND result = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (result = player.resultWindow()) != nullptr; }));
+    expectCentredOn(result, second);
+}
 
 } // namespace
 } // namespace plumaro::testing
