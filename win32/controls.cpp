@@ -11,10 +11,36 @@ void placeControl(HWND control, const ControlPlacement &at, UINT dpi) {
                  scaled(at.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+
+UniqueFont createBoldFont(const wchar_t *face, int height, FontStyle style) {
+    return UniqueFont(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, style.underline ? TRUE : FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, face));
+}
+
+// The height of the font's characters in pixels: its cell less the room
+// above them.
+int characterHeight(HFONT font) {
+    TEXTMETRICW metrics{};
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+} // namespace
+
 UniqueFont createBoldSansSerif(int hundredthsOfPoint, UINT dpi, FontStyle style) {
-    return UniqueFont(CreateFontW(-MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200), 0, 0, 0, FW_BOLD, FALSE,
-                                  style.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+    // MS Sans Serif is a raster font, drawn in a few sizes only: at a scale
+    // it has no size for, its outline twin takes its place.
+    const int height = MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200);
+    UniqueFont font = createBoldFont(L"MS Sans Serif", height, style);
+    if (font && characterHeight(font.get()) == height)
+        return font;
+    return createBoldFont(L"Microsoft Sans Serif", height, style);
 }
 
 UniqueFont createFontFor(HFONT font, UINT from, UINT to) {

@@ -25,7 +25,8 @@ struct FontStyle {
 };
 
 // Bold "MS Sans Serif" of the size in hundredths of a point (975 is 9.75
-// points) at `dpi`.
+// points) at `dpi`; where that raster face has no such size, its outline
+// twin "Microsoft Sans Serif".
 UniqueFont createBoldSansSerif(int hundredthsOfPoint, UINT dpi, FontStyle style = {});
 
 // The font `font` made at `from` dpi, made again for `to`: the dialog box

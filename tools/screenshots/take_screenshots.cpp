@@ -1,6 +1,6 @@
 // Plays plumaro.exe and saves the pictures of it that the README shows:
-// the board at start, a game in progress, a result window and the help
-// window with the rules and with the about text.
+// the board at start, a game in progress (at 100 % and at 200 %), a result
+// window and the help window with the rules and with the about text.
 //   take_screenshots OUTPUT_FOLDER
 #include <windows.h>
 
@@ -77,11 +77,22 @@ int wmain(int argc, wchar_t **argv) {
     settle(500ms);
     saveScreenArea(windowArea(player.board()), output / L"board-start.bmp");
 
-    player.choosePuzzle(2);
-    player.clickSlots({5, 4, 1, 2});
-    moveMouseTo(player.slotCentre(3));
-    settle(300ms);
-    saveScreenArea(windowArea(player.board()), output / L"board-game.bmp");
+    const auto saveGameInProgress = [](BoardPlayer &game, const std::filesystem::path &file) {
+        game.choosePuzzle(2);
+        game.clickSlots({5, 4, 1, 2});
+        moveMouseTo(game.slotCentre(3));
+        settle(300ms);
+        saveScreenArea(windowArea(game.board()), file);
+    };
+    saveGameInProgress(player, output / L"board-game.bmp");
+    {
+        // A second game, started at 200 %.
+        LogPixelsSetting scale(192);
+        BoardPlayer large;
+        if (!large.board())
+            return 1;
+        saveGameInProgress(large, output / L"board-game-200.bmp");
+    }
 
     const auto clicks = solver::shortestSolution(3, solver::Slot7::Stays);
     if (!clicks)
