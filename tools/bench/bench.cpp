@@ -1,7 +1,8 @@
 // Measures plumaro.exe against the floor programs, alternating them in one
-// Wine session: start to the first window painted, private memory after
-// start, click to counter, solving click to the result window, CPU while
-// idle. Prints a table of medians and writes the same as JSON.
+// Wine session, at 100 % and at 200 %: start to the first window painted,
+// private memory after start, click to counter, solving click to the result
+// window; and CPU while idle. Prints a table of medians for each scale and
+// writes the same as JSON.
 //   bench.exe OUT.json RUNS MACHINE DATE [GAME.exe]
 #include <windows.h>
 #include <winternl.h>
@@ -200,42 +201,48 @@ constexpr Measure kMeasures[] = {
     {"cpu_before_idle", "CPU time used before idling (shows the CPU reading works)", "ms", nullptr, false},
 };
 
-void report(const Samples &samples, const std::string &game, const std::string &machine, const std::string &date,
-            int runs, const std::wstring &jsonPath) {
+// The samples of each scale, by its dpi.
+using SamplesByScale = std::map<UINT, Samples>;
+
+void report(const SamplesByScale &scales, const std::string &game, const std::string &machine,
+            const std::string &date, int runs, const std::wstring &jsonPath) {
     std::string json = "{\n  \"game\": \"" + game + "\",\n  \"machine\": \"" + machine + "\",\n  \"date\": \"" + date +
                        "\",\n  \"runs\": " + std::to_string(runs) + ",\n  \"measures\": [";
     std::printf("%s against the floor programs: %d alternating runs, %s, %s\n", game.c_str(), runs, date.c_str(),
                 machine.c_str());
-    std::printf("%-12s %6s %9s %9s %9s  %s\n", "program", "n", "median", "min", "max", "vs floor_sound");
     const char *separator = "";
-    for (const Measure &measure : kMeasures) {
-        const auto found = samples.find(measure.key);
-        if (found == samples.end())
-            continue;
-        std::printf("%s (%s)\n", measure.title, measure.unit);
-        const auto &byProgram = found->second;
-        double reference = 0;
-        if (measure.reference && byProgram.count(measure.reference))
-            reference = statsOf(byProgram.at(measure.reference)).median;
-        for (const char *name : {"floor", "floor_sound", "plumaro"}) {
-            if (!byProgram.count(name))
+    for (const auto &[dpi, samples] : scales) {
+        std::printf("\nat %u dpi (%u %%)\n%-12s %6s %9s %9s %9s  %s\n", dpi, dpi * 100 / 96, "program", "n", "median",
+                    "min", "max", "vs floor_sound");
+        for (const Measure &measure : kMeasures) {
+            const auto found = samples.find(measure.key);
+            if (found == samples.end())
                 continue;
-            const Stats stats = statsOf(byProgram.at(name));
-            char comparison[64] = "";
-            if (reference > 0 && measure.asDifference)
-                std::snprintf(comparison, sizeof comparison, "%+.2f %s", stats.median - reference, measure.unit);
-            else if (reference > 0)
-                std::snprintf(comparison, sizeof comparison, "%.2fx", stats.median / reference);
-            std::printf("  %-12s %4zu %9.2f %9.2f %9.2f  %s\n", name, stats.count, stats.median, stats.min, stats.max,
-                        comparison);
-            char entry[512];
-            std::snprintf(entry, sizeof entry,
-                          "%s\n    {\"measure\": \"%s\", \"unit\": \"%s\", \"program\": \"%s\", \"n\": %zu, "
-                          "\"median\": %.3f, \"min\": %.3f, \"max\": %.3f, \"vs_floor_sound\": \"%s\"}",
-                          separator, measure.key, measure.unit, name, stats.count, stats.median, stats.min, stats.max,
-                          comparison);
-            json += entry;
-            separator = ",";
+            std::printf("%s (%s)\n", measure.title, measure.unit);
+            const auto &byProgram = found->second;
+            double reference = 0;
+            if (measure.reference && byProgram.count(measure.reference))
+                reference = statsOf(byProgram.at(measure.reference)).median;
+            for (const char *name : {"floor", "floor_sound", "plumaro"}) {
+                if (!byProgram.count(name))
+                    continue;
+                const Stats stats = statsOf(byProgram.at(name));
+                char comparison[64] = "";
+                if (reference > 0 && measure.asDifference)
+                    std::snprintf(comparison, sizeof comparison, "%+.2f %s", stats.median - reference, measure.unit);
+                else if (reference > 0)
+                    std::snprintf(comparison, sizeof comparison, "%.2fx", stats.median / reference);
+                std::printf("  %-12s %4zu %9.2f %9.2f %9.2f  %s\n", name, stats.count, stats.median, stats.min,
+                            stats.max, comparison);
+                char entry[512];
+                std::snprintf(entry, sizeof entry,
+                              "%s\n    {\"dpi\": %u, \"measure\": \"%s\", \"unit\": \"%s\", \"program\": \"%s\", "
+                              "\"n\": %zu, \"median\": %.3f, \"min\": %.3f, \"max\": %.3f, \"vs_floor_sound\": \"%s\"}",
+                              separator, dpi, measure.key, measure.unit, name, stats.count, stats.median, stats.min,
+                              stats.max, comparison);
+                json += entry;
+                separator = ",";
+            }
         }
     }
     json += "\n  ]\n}\n";
@@ -263,32 +270,38 @@ int wmain(int argc, wchar_t **argv) {
     if (!solution)
         return 1;
     try {
-        // One round first that counts for nothing: the first start of each
-        // program also pays for reading it from disk.
-        Samples warmUp;
-        runFloor("floor", warmUp, false);
-        runFloor("floor_sound", warmUp, true);
-        runGame(warmUp, game, *solution);
+        SamplesByScale scales;
+        // The same rounds at 100 % and at 200 %, each program started at
+        // the scale anew.
+        for (const UINT dpi : {96u, 192u}) {
+            LogPixelsSetting scale(dpi);
+            // One round first that counts for nothing: the first start of each
+            // program also pays for reading it from disk.
+            Samples warmUp;
+            runFloor("floor", warmUp, false);
+            runFloor("floor_sound", warmUp, true);
+            runGame(warmUp, game, *solution);
 
-        Samples samples;
-        for (int run = 0; run < runs; ++run) {
-            // Each program takes each place in the order in turn.
-            for (int slot = 0; slot < 3; ++slot) {
-                switch ((run + slot) % 3) {
-                case 0:
-                    runFloor("floor", samples, false);
-                    break;
-                case 1:
-                    runFloor("floor_sound", samples, true);
-                    break;
-                case 2:
-                    runGame(samples, game, *solution);
-                    break;
+            Samples &samples = scales[dpi];
+            for (int run = 0; run < runs; ++run) {
+                // Each program takes each place in the order in turn.
+                for (int slot = 0; slot < 3; ++slot) {
+                    switch ((run + slot) % 3) {
+                    case 0:
+                        runFloor("floor", samples, false);
+                        break;
+                    case 1:
+                        runFloor("floor_sound", samples, true);
+                        break;
+                    case 2:
+                        runGame(samples, game, *solution);
+                        break;
+                    }
                 }
             }
         }
-        measureIdle(samples, game, *solution);
-        report(samples, narrow(game.c_str()), narrow(argv[3]), narrow(argv[4]), runs, argv[1]);
+        measureIdle(scales[96], game, *solution);
+        report(scales, narrow(game.c_str()), narrow(argv[3]), narrow(argv[4]), runs, argv[1]);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "bench: %s\n", error.what());
         return 1;
