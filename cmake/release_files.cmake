@@ -6,7 +6,8 @@
 #   generated/runtime_files.h   the run-time files' names, for the program and its tests
 #   runtime/                    the run-time files, filled in with the facts
 # Sets PLUMARO_RUNTIME_DIR (that last folder), PLUMARO_RUNTIME_FILES (the
-# paths under it) and PLUMARO_RUNTIME_FILE_<name> (each one's path).
+# paths under it) and PLUMARO_RUNTIME_FILE_<name> (each one's path, with
+# backslashes).
 
 string(TOUPPER "${PLUMARO_PRODUCT_NAME}" PLUMARO_ABOUT_TITLE)
 string(REPLACE " " "." PLUMARO_ASSEMBLY_NAME "${PLUMARO_PRODUCT_NAME}")
@@ -21,11 +22,11 @@ foreach(line IN LISTS lines)
     message(FATAL_ERROR "packaging/runtime-files.txt: '${line}' is not a name and a path")
   endif()
   set(path ${CMAKE_MATCH_2})
-  # For the read-mes: PLUMARO_RUNTIME_FILE_rules and the like.
-  set(PLUMARO_RUNTIME_FILE_${CMAKE_MATCH_1} ${path})
   string(SUBSTRING ${CMAKE_MATCH_1} 0 1 first)
   string(SUBSTRING ${CMAKE_MATCH_1} 1 -1 rest)
   string(TOUPPER ${first} first)
+  # For the read-mes, as Windows writes it: PLUMARO_RUNTIME_FILE_rules and the like.
+  string(REPLACE "/" "\\" PLUMARO_RUNTIME_FILE_${CMAKE_MATCH_1} ${path})
   string(REPLACE "/" "\\\\" name ${path})
   string(APPEND PLUMARO_RUNTIME_ENTRIES "inline constexpr RuntimeFile k${first}${rest}{L\"${name}\", \"${path}\"};\n")
   string(APPEND PLUMARO_RUNTIME_NAMES "k${first}${rest}, ")

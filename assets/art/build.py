@@ -4,11 +4,11 @@ import sys
 
 import formats
 import raster
+import runtime
 from geometry import DPIS, LAYOUT_DPI, MESSAGE, scaled, scaled_box
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PICTURES = os.path.join(ASSETS, "pictures")
-SOUND = os.path.join(ASSETS, "runtime", "SOUND")
 
 # Tile art is black and white; two greys keep the curves smooth without going muddy.
 MONO = [(255, 255, 255), (0, 0, 0), (96, 96, 96), (176, 176, 176)]
@@ -133,19 +133,26 @@ def icon_image(size):
     return size, ICON, raster.quantize(pixels, ICON), opaque
 
 
+def listed_icons():
+    """(path under assets, sizes) of every icon file that art/icons.txt lists; a file listed by a name
+    alone is the run-time file of that name."""
+    with open(os.path.join(ASSETS, "art", "icons.txt")) as listed:
+        for file, *sizes in (line.split() for line in listed if line.strip() and not line.startswith("#")):
+            yield (file if "/" in file else runtime.path(file)), [int(size) for size in sizes]
+
+
 def icons():
     """Every icon file that art/icons.txt lists, with the images it lists."""
     import bird
-    with open(os.path.join(ASSETS, "art", "icons.txt")) as listed:
-        for path, *sizes in (line.split() for line in listed if line.strip() and not line.startswith("#")):
-            images = [(256, raster.render(bird.icon(256), "icon256")) if size == "256" else icon_image(int(size))
-                      for size in sizes]
-            write(os.path.join(ASSETS, path), formats.ico(images))
+    for path, sizes in listed_icons():
+        images = [(256, raster.render(bird.icon(256), "icon256")) if size == 256 else icon_image(size)
+                  for size in sizes]
+        write(os.path.join(ASSETS, path), formats.ico(images))
 
 
 def sound():
     import sound as call
-    write(os.path.join(SOUND, "G0034.WAV"), call.wav_bytes())
+    write(os.path.join(ASSETS, runtime.path("startupSound")), call.wav_bytes())
 
 
 def contact_sheet():
@@ -169,8 +176,6 @@ STEPS = {
 
 
 def main(argv):
-    os.makedirs(PICTURES, exist_ok=True)
-    os.makedirs(SOUND, exist_ok=True)
     wanted = argv or list(STEPS)
     for name in wanted:
         STEPS[name]()

@@ -4,6 +4,9 @@ import subprocess
 
 import formats
 import raster
+import runtime
+
+WINDOW_ICON = runtime.path("windowIcon")
 
 WIDTH, HEIGHT = 1270, 1030
 BACKGROUND = "#8c8c8c"
@@ -31,12 +34,12 @@ ITEMS = [
     ("", "pictures/board.ico", 5, 202, 755, 1),
     ("", "pictures/board.ico", 6, 260, 755, 1),
     ("board.ico 256", "pictures/board.ico", 7, 340, 755, 1),
-    ("birdicon.ico 16/32/48", "runtime/SOUND/birdicon.ico", 0, 620, 680, 1),
-    ("", "runtime/SOUND/birdicon.ico", 4, 645, 680, 1),
-    ("", "runtime/SOUND/birdicon.ico", 7, 688, 680, 1),
-    ("birdicon.ico x4", "runtime/SOUND/birdicon.ico", 0, 760, 680, 4),
-    ("", "runtime/SOUND/birdicon.ico", 4, 840, 680, 4),
-    ("", "runtime/SOUND/birdicon.ico", 7, 982, 680, 4),
+    (os.path.basename(WINDOW_ICON) + " 16/32/48", WINDOW_ICON, 0, 620, 680, 1),
+    ("", WINDOW_ICON, 4, 645, 680, 1),
+    ("", WINDOW_ICON, 7, 688, 680, 1),
+    (os.path.basename(WINDOW_ICON) + " x4", WINDOW_ICON, 0, 760, 680, 4),
+    ("", WINDOW_ICON, 4, 840, 680, 4),
+    ("", WINDOW_ICON, 7, 982, 680, 4),
 ]
 
 

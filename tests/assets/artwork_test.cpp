@@ -157,17 +157,32 @@ struct IconFile {
     std::vector<int> sizes;
 };
 
-// The icons and their sizes as the generator draws them (art/icons.txt).
-std::vector<IconFile> listedIcons() {
-    std::ifstream list(kAssets + "/art/icons.txt");
-    std::vector<IconFile> icons;
+// Each line of a list that is not a comment, as its words.
+std::vector<std::vector<std::string>> listedLines(const std::string &file) {
+    std::ifstream list(file);
+    std::vector<std::vector<std::string>> lines;
     for (std::string line; std::getline(list, line);) {
         std::istringstream fields(line);
-        IconFile icon;
-        if (line.empty() || line[0] == '#' || !(fields >> icon.file))
-            continue;
-        for (int size; fields >> size;)
-            icon.sizes.push_back(size);
+        std::vector<std::string> words;
+        for (std::string word; !line.starts_with('#') && fields >> word;)
+            words.push_back(word);
+        if (!words.empty())
+            lines.push_back(words);
+    }
+    return lines;
+}
+
+// The icons and their sizes as the generator draws them (art/icons.txt),
+// a run-time file named as packaging/runtime-files.txt names it.
+std::vector<IconFile> listedIcons() {
+    std::vector<IconFile> icons;
+    for (const auto &words : listedLines(kAssets + "/art/icons.txt")) {
+        IconFile icon{words[0], {}};
+        for (const auto &runtimeFile : listedLines(kAssets + "/../packaging/runtime-files.txt"))
+            if (runtimeFile[0] == icon.file)
+                icon.file = "runtime/" + runtimeFile[1];
+        for (std::size_t at = 1; at < words.size(); ++at)
+            icon.sizes.push_back(std::stoi(words[at]));
         icons.push_back(icon);
     }
     return icons;
