@@ -105,51 +105,81 @@ TEST(Artwork, GifPicturesAreSingleFrameEightBitPictures) {
     EXPECT_GT(gifs, 0) << "no pictures found";
 }
 
-TEST(Artwork, BitmapsAreUncompressedEightBitBottomUp) {
-    for (const char *file : {"pictures/rules.bmp", "pictures/logo.bmp"}) {
-        SCOPED_TRACE(file);
-        const Bytes b = readFile(file);
-        if (b.size() < 54) {
-            ADD_FAILURE() << "missing or truncated";
-            continue;
+// Where a picture is cut short, a row runs over or under its width, or an
+// absolute block is longer than 254 pixels (Wine 8 decodes a 255-pixel block
+// wrongly, and every picture after it), and what is drawn for each scale.
+TEST(Artwork, EveryPictureAtEveryScaleIsAWholeRunLengthEncodedEightBitBitmap) {
+    const std::vector<std::string> scales = {"96", "120", "144", "168", "192", "216", "240", "288"};
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(kAssets + "/pictures/96"))
+        names.push_back(entry.path().filename().string());
+    EXPECT_GE(names.size(), 18u);
+    for (const std::string &scale : scales) {
+        for (const std::string &name : names) {
+            SCOPED_TRACE(name + " at " + scale + " dpi");
+            const Bytes b = readFile("pictures/" + scale + "/" + name);
+            ASSERT_GE(b.size(), 54u) << "missing or truncated";
+            EXPECT_EQ(tag(b, 0, 2), "BM");
+            EXPECT_EQ(le32(b, 2), b.size()) << "file size field";
+            EXPECT_EQ(le32(b, 14), 40u) << "expected a BITMAPINFOHEADER";
+            const std::int32_t width = sle32(b, 18), height = sle32(b, 22);
+            ASSERT_GT(width, 0);
+            ASSERT_GT(height, 0) << "height must be positive (bottom-up rows)";
+            EXPECT_EQ(le16(b, 28), 8u) << "bits per pixel";
+            ASSERT_EQ(le32(b, 30), 1u) << "compression must be BI_RLE8";
+            ASSERT_EQ(le32(b, 10) + le32(b, 34), b.size()) << "pixels' size field";
+            int rows = 0, x = 0;
+            bool ended = false;
+            for (std::size_t at = le32(b, 10); at + 1 < b.size() && !ended; at += 2) {
+                const int count = b[at], second = b[at + 1];
+                if (count > 0) {
+                    x += count;
+                } else if (second < 2) {
+                    EXPECT_EQ(x, width) << "row " << rows;
+                    x = 0;
+                    ++rows;
+                    ended = second == 1;
+                } else {
+                    ASSERT_GE(second, 3) << "a delta leaves pixels undrawn";
+                    EXPECT_LE(second, 254) << "row " << rows;
+                    x += second;
+                    at += (second + 1) & ~1;
+                }
+            }
+            EXPECT_TRUE(ended) << "no end of bitmap";
+            EXPECT_EQ(rows, height);
         }
-        EXPECT_EQ(tag(b, 0, 2), "BM");
-        EXPECT_EQ(le32(b, 2), b.size()) << "file size field";
-        EXPECT_EQ(le32(b, 14), 40u) << "expected a BITMAPINFOHEADER";
-        const std::int32_t width = sle32(b, 18), height = sle32(b, 22);
-        EXPECT_GT(width, 0);
-        EXPECT_GT(height, 0) << "height must be positive (bottom-up rows)";
-        EXPECT_EQ(le16(b, 26), 1u) << "planes";
-        EXPECT_EQ(le16(b, 28), 8u) << "bits per pixel";
-        EXPECT_EQ(le32(b, 30), 0u) << "compression must be BI_RGB";
-        const std::size_t stride = (width + 3) / 4 * 4;
-        EXPECT_LE(le32(b, 10) + stride * height, b.size()) << "pixel rows run past the end of the file";
     }
 }
 
-TEST(Artwork, HandCursorIsOneTwoColourImageWithHotSpotAtFingertip) {
+// The same hand for the cursor size of each scale, 32 x 32 (the size at
+// 100 %) first.
+TEST(Artwork, HandCursorHoldsATwoColourImageForEachScaleWithHotSpotAtFingertip) {
     const Bytes b = readFile("pictures/hand.cur");
-    ASSERT_EQ(b.size(), 326u) << "hand.cur: header, entry, DIB header, palette, XOR and AND masks";
+    ASSERT_GE(b.size(), 6u);
     EXPECT_EQ(le16(b, 0), 0u);
     EXPECT_EQ(le16(b, 2), 2u) << "resource type must be cursor";
-    EXPECT_EQ(le16(b, 4), 1u) << "image count";
-    EXPECT_EQ(b[6], 32);
-    EXPECT_EQ(b[7], 32);
-    EXPECT_EQ(le16(b, 10), 12u) << "hot spot x";
-    EXPECT_EQ(le16(b, 12), 9u) << "hot spot y";
-    EXPECT_EQ(le32(b, 14), 304u) << "image bytes";
-    EXPECT_EQ(le32(b, 18), 22u) << "image offset";
-    EXPECT_EQ(le32(b, 22), 40u);
-    EXPECT_EQ(sle32(b, 26), 32);
-    EXPECT_EQ(sle32(b, 30), 64) << "DIB height covers XOR and AND masks";
-    EXPECT_EQ(le16(b, 36), 1u) << "bits per pixel";
-
-    // The fingertip must be drawn (not transparent) and the corners must be transparent.
-    const std::size_t xorAt = 22 + 40 + 8, andAt = xorAt + 128;
-    auto transparent = [&](int x, int y) { return (b[andAt + (31 - y) * 4 + x / 8] >> (7 - x % 8)) & 1; };
-    EXPECT_FALSE(transparent(12, 9)) << "hot spot falls outside the hand";
-    EXPECT_TRUE(transparent(0, 0));
-    EXPECT_TRUE(transparent(31, 0));
+    const std::vector<int> sizes = {32, 40, 48, 56, 64, 72, 80, 96};
+    ASSERT_EQ(le16(b, 4), sizes.size()) << "image count";
+    for (std::size_t image = 0; image < sizes.size(); ++image) {
+        const int size = sizes[image], stride = (size + 31) / 32 * 4;
+        SCOPED_TRACE(size);
+        const std::size_t entry = 6 + 16 * image, at = le32(b, entry + 12);
+        EXPECT_EQ(b[entry], size);
+        ASSERT_EQ(le32(b, entry + 8), 40u + 8u + 2u * stride * size) << "image bytes";
+        ASSERT_LE(at + le32(b, entry + 8), b.size());
+        EXPECT_EQ(sle32(b, at + 8), 2 * size) << "DIB height covers XOR and AND masks";
+        EXPECT_EQ(le16(b, at + 14), 1u) << "bits per pixel";
+        // The fingertip must be drawn (not transparent) and the corners must be transparent.
+        const std::size_t andAt = at + 40 + 8 + static_cast<std::size_t>(stride) * size;
+        auto transparent = [&](int x, int y) { return (b[andAt + (size - 1 - y) * stride + x / 8] >> (7 - x % 8)) & 1; };
+        const int hotX = le16(b, entry + 4), hotY = le16(b, entry + 6);
+        EXPECT_EQ(hotX, (12 * size + 31) / 32) << "hot spot x";
+        EXPECT_EQ(hotY, (9 * size + 31) / 32) << "hot spot y";
+        EXPECT_FALSE(transparent(hotX, hotY)) << "hot spot falls outside the hand";
+        EXPECT_TRUE(transparent(0, 0));
+        EXPECT_TRUE(transparent(size - 1, 0));
+    }
 }
 
 struct IconFile {
