@@ -5,6 +5,14 @@
 #include "board_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Whatever is loaded by name from now on, by the program or by system
+    // code on its behalf, comes from the system folder, never from the
+    // program's own, where a download or a folder the player can write to
+    // may hold a library of the same name. (It fails only for flags Windows
+    // does not know.) The program imports nothing but libraries Windows
+    // always takes from the system folder, so nothing was loaded from beside
+    // it before this line.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     int exitCode = 1;
     // Without its classes the window cannot be created, which create says.
     plumaro::BoardWindow::registerClasses(instance);
