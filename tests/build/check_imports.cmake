@@ -1,7 +1,7 @@
 # Fails unless PROGRAM imports only DLLs that Windows takes from its own
 # system folder, whatever lies beside the program: its KnownDLLs
 # (HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs), which
-# list these four on Windows 10 and 11, and API sets, which the loader
+# list these five on Windows 10 and 11, and API sets, which the loader
 # resolves by name. Any other DLL the program imported would be looked for
 # in the program's own folder first, before any of its code could stop it:
 # the program must start from a bare folder, and a winmm.dll or version.dll
@@ -14,7 +14,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
-set(known_dlls kernel32.dll user32.dll gdi32.dll msvcrt.dll)
+# advapi32: libssp seeds the stack protector's canary with CryptGenRandom.
+set(known_dlls kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll)
 set(found "")
 foreach(line IN LISTS lines)
   string(REPLACE "DLL Name: " "" dll "${line}")
