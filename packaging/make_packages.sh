@@ -16,7 +16,7 @@ if [ "${1:-}" = --sign ]; then
     sign=$here/sign_file.sh
     shift
     # Full paths: makensis signs from its script's folder.
-    for variable in PLUMARO_SIGN_PFX PLUMARO_SIGN_PASSWORD_FILE; do
+    for variable in PLUMARO_SIGN_PFX PLUMARO_SIGN_PASSWORD_FILE PLUMARO_SIGN_PKCS11_MODULE PLUMARO_SIGN_CERT; do
         [ -z "${!variable:-}" ] || export "$variable=$(realpath -m -- "${!variable}")"
     done
 fi

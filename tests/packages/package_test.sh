@@ -5,8 +5,9 @@
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
 #       then plays the game from there
 #   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem TSA-CA.pem
+#                   TOKEN-SIGNED-setup.exe
 #       installs silently, checks files, shortcut and uninstall entry,
-#       installs the signed one over it, checks signatures and timestamps, plays the
+#       installs each signed one over it, checks signatures and timestamps, plays the
 #       installed game from its shortcut, then uninstalls silently and
 #       checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.
@@ -22,6 +23,7 @@ facts=${5:-}
 signed_package=${6:-}
 ca_file=${7:-}
 tsa_ca_file=${8:-}
+token_signed_package=${9:-}
 # The second word of each line of the list: the path.
 mapfile -t runtime_files < <(sed -n 's/^[^#][^ ]* //p' "$tools/../packaging/runtime-files.txt")
 window_icon=$(sed -n 's/^windowIcon //p' "$tools/../packaging/runtime-files.txt")
@@ -142,12 +144,15 @@ check_setup() {
     folder=${folder%\\}
     check_entry "$folder"
 
-    install "$signed_package"
-    count_installed
-    check_entry "$folder"
-    for exe in plumaro.exe uninstall.exe; do
-        osslsigncode verify -CAfile "$ca_file" -TSA-CAfile "$tsa_ca_file" -in "$installed/$exe" |
-            grep '^Timestamp Server Signature verification: ok' >/dev/null || fail "the installed $exe is not signed and timestamped"
+    for signed in "$signed_package" "$token_signed_package"; do
+        install "$signed"
+        count_installed
+        check_entry "$folder"
+        for exe in plumaro.exe uninstall.exe; do
+            osslsigncode verify -CAfile "$ca_file" -TSA-CAfile "$tsa_ca_file" -in "$installed/$exe" |
+                grep '^Timestamp Server Signature verification: ok' >/dev/null ||
+                fail "the installed $exe from $(basename "$(dirname "$signed")") is not signed and timestamped"
+        done
     done
     play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
 
