@@ -77,10 +77,10 @@ std::wstring fromAnsi(const std::string &bytes) {
     return text;
 }
 
-RunningProgram::RunningProgram(const fs::path &exe) {
+RunningProgram::RunningProgram(const fs::path &exe, const std::wstring &arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, exe.parent_path().c_str(),
                         &startup, &process_))
         throw std::runtime_error("cannot start " + exe.string());
