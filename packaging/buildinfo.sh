@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Prints the record of a build of the release packages, a .buildinfo file
-# as Debian's deb-buildinfo(5) lays it out: what anyone needs to build the same bytes again
-# (the commit, the Debian packages installed, the environment, the programs
-# that ran) and the size and sha256 of every file the build made, signed
-# packages included when there are any.
+# as Debian's deb-buildinfo(5) lays it out: what anyone needs to build the
+# same bytes again (the commit, the Debian packages installed, the
+# environment, the programs that ran) and the size and sums of every file
+# the build made, signed packages included when there are any.
 #   buildinfo.sh SOURCE_DIR BUILD_DIR
 # BUILD_DIR is a build of the windows preset whose target packages is made.
 # It fails, saying why, if a package is missing.
@@ -34,7 +34,7 @@ roots=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
 [ -z "$signed" ] || roots+=(osslsigncode)
 mapfile -t -O ${#roots[@]} roots < <(dpkg-query -W -f '${Package}\t${Essential}\n' | sed -n 's/\tyes$//p')
 
-# installed_closure PACKAGE...: "name:arch (= version)" of each installed
+# installed_closure PACKAGE...: "name (= version)" of each installed
 # package that one of these needs through Depends or Pre-Depends, directly or
 # through others, themselves included. Of alternatives (a | b) and of the
 # packages providing a virtual one, every one installed counts; of a
@@ -79,9 +79,10 @@ installed_closure() {
             done
         done
     done
-    # Qualified by architecture only when it is a foreign one.
+    # "name:arch" only for a foreign architecture.
+    wanted=$(dpkg --print-architecture)
     for package in "${!seen[@]}"; do
-        [[ $package == *":$(dpkg --print-architecture)" || $package == *:all ]] && name=${package%:*} || name=$package
+        [[ $package == *":$wanted" || $package == *:all ]] && name=${package%:*} || name=$package
         echo "$name (= ${version[$package]})"
     done | sort
 }
