@@ -2,12 +2,11 @@
 // program, read whole and played from memory.
 #include "startup_sound.h"
 
-#include <mmsystem.h>
-
 #include <cstring>
 #include <utility>
 
 #include "program_files.h"
+#include "system_library.h"
 
 namespace plumaro {
 
@@ -47,7 +46,7 @@ bool isWholeWaveFile(const std::vector<BYTE> &bytes) {
 
 StartupSound::~StartupSound() {
     if (playing_)
-        PlaySoundW(nullptr, nullptr, 0);
+        play_(nullptr, nullptr, 0);
 }
 
 void StartupSound::play(const std::wstring &path) {
@@ -60,7 +59,12 @@ void StartupSound::play(const std::wstring &path) {
             return;
         bytes_ = std::move(bytes);
     }
-    if (PlaySoundW(reinterpret_cast<LPCWSTR>(bytes_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT))
+    // The player is found when first needed, in the system folder: a winmm.dll
+    // the program imported would be looked for beside the program first, as
+    // it is not one of the libraries Windows always takes from the system.
+    if (!play_)
+        play_ = systemFunction<decltype(&PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+    if (play_ && play_(reinterpret_cast<LPCWSTR>(bytes_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT))
         playing_ = true;
 }
 

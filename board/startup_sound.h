@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ public:
 
 private:
     std::vector<BYTE> bytes_;
+    decltype(&PlaySoundW) play_ = nullptr;
     bool playing_ = false;
 };
 

@@ -2,7 +2,8 @@
 # CMakeLists.txt) and from the list of run-time files
 # (packaging/runtime-files.txt):
 #   generated/release_facts.h   the facts, for the program's code and resource scripts
-#   generated/release-facts.sh  the same, for the packaging scripts and their tests
+#   generated/release-facts.sh  the same, for the packaging scripts and their tests,
+#                               with the board window's class (board/board_window.h)
 #   generated/runtime_files.h   the run-time files' names, for the program and its tests
 #   runtime/                    the run-time files, filled in with the facts
 # Sets PLUMARO_RUNTIME_DIR (that last folder), PLUMARO_RUNTIME_FILES (the
@@ -41,6 +42,14 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 string(REGEX REPLACE ", $" "" PLUMARO_RUNTIME_NAMES "${PLUMARO_RUNTIME_NAMES}")
+
+# The board window's class, written once in its header, for the installer.
+file(STRINGS ${PROJECT_SOURCE_DIR}/board/board_window.h class REGEX "kClassName\\[\\] *= *L\"[A-Za-z0-9]+\"")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/board/board_window.h)
+if(NOT class MATCHES "L\"([A-Za-z0-9]+)\"")
+  message(FATAL_ERROR "board/board_window.h: the board window's class name (kClassName) not found")
+endif()
+set(PLUMARO_BOARD_CLASS ${CMAKE_MATCH_1})
 
 configure_file(${PROJECT_SOURCE_DIR}/cmake/release_facts.h.in ${PROJECT_BINARY_DIR}/generated/release_facts.h @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/release-facts.sh.in ${PROJECT_BINARY_DIR}/generated/release-facts.sh @ONLY)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Prints the record of a build of the release packages, in the form of
-# Debian's .buildinfo files: what anyone needs to build the same bytes again
-# (the commit, the Debian packages installed, the environment, the programs
-# that ran) and the size and sha256 of every file the build made, signed
-# packages included when there are any.
+# Prints the record of a build of the release packages, a .buildinfo file
+# as Debian's deb-buildinfo(5) lays it out: what anyone needs to build the
+# same bytes again (the commit, the Debian packages installed, the
+# environment, the programs that ran) and the size and sums of every file
+# the build made, signed packages included when there are any.
 #   buildinfo.sh SOURCE_DIR BUILD_DIR
 # BUILD_DIR is a build of the windows preset whose target packages is made.
 # It fails, saying why, if a package is missing.
@@ -28,11 +28,13 @@ for file in "${files[@]}"; do
     [ -f "$build/$file" ] || { echo "buildinfo.sh: the build has no $file" >&2; exit 1; }
 done
 
-# The Debian packages that make the bytes: these and everything they need.
+# The Debian packages that make the bytes: these, the essential ones (bash,
+# coreutils, sed and the others the scripts run) and everything they need.
 roots=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev nsis cmake make python3 zlib1g)
 [ -z "$signed" ] || roots+=(osslsigncode)
+mapfile -t -O ${#roots[@]} roots < <(dpkg-query -W -f '${Package}\t${Essential}\n' | sed -n 's/\tyes$//p')
 
-# installed_closure PACKAGE...: "name:arch (= version)" of each installed
+# installed_closure PACKAGE...: "name (= version)" of each installed
 # package that one of these needs through Depends or Pre-Depends, directly or
 # through others, themselves included. Of alternatives (a | b) and of the
 # packages providing a virtual one, every one installed counts; of a
@@ -41,7 +43,7 @@ roots=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
 # only others are there.
 installed_closure() {
     local -A version needs candidates seen
-    local package arch status item alternative wanted
+    local package arch status item alternative wanted name
     local -a queue provided items
     while IFS=$'\t' read -r package arch status version_ depends provides; do
         [[ $status == *" installed" ]] || continue
@@ -77,7 +79,12 @@ installed_closure() {
             done
         done
     done
-    for package in "${!seen[@]}"; do echo "$package (= ${version[$package]})"; done | sort
+    # "name:arch" only for a foreign architecture.
+    wanted=$(dpkg --print-architecture)
+    for package in "${!seen[@]}"; do
+        [[ $package == *":$wanted" || $package == *:all ]] && name=${package%:*} || name=$package
+        echo "$name (= ${version[$package]})"
+    done | sort
 }
 
 # The programs that ran, each with its version, then the Debian package
@@ -110,7 +117,11 @@ compiler() {
 first_line() { "$@" 2>&1 | head -1; }
 
 echo "Format: 1.0"
-echo "Source: $PLUMARO_PRODUCT_NAME"
+# A Debian source name: lower-case letters, digits, + - and . only.
+echo "Source: $(echo "$PLUMARO_PRODUCT_NAME" | tr '[:upper:]' '[:lower:]' | sed 's/[^a-z0-9+.-]\{1,\}/-/g')"
+# Windows x64 files, which no Debian architecture names: the same bytes on
+# any Debian architecture that builds them.
+echo "Architecture: all"
 echo "Version: $PLUMARO_VERSION"
 if commit=$(git -C "$source" rev-parse HEAD 2>/dev/null); then
     echo "Source-Commit: $commit"
@@ -127,7 +138,8 @@ echo "Build-Architecture: $(dpkg --print-architecture)"
 echo "Build-Path: $build"
 echo "Environment:"
 for variable in "${plumaro_build_environment[@]}"; do
-    echo " $variable=\"${!variable}\""
+    value=${!variable}
+    echo " $variable=\"${value//\\/\\\\}\""
 done
 echo "Build-Tools:"
 for program in "$(compiler C)" "$(compiler CXX)" "$(compiler RC)" "$(cached CMAKE_LINKER)" "$(cached CMAKE_AR)" \
@@ -146,7 +158,9 @@ fi
 print_tools
 echo "Installed-Build-Depends:"
 installed_closure "${roots[@]}" | sed '$!s/$/,/; s/^/ /'
-echo "Checksums-Sha256:"
-for file in "${files[@]}"; do
-    echo " $(sha256sum <"$build/$file" | cut -d' ' -f1) $(stat -c %s "$build/$file") $file"
+for sum in Md5 Sha1 Sha256; do
+    echo "Checksums-$sum:"
+    for file in "${files[@]}"; do
+        echo " $("$(echo "$sum" | tr '[:upper:]' '[:lower:]')sum" <"$build/$file" | cut -d' ' -f1) $(stat -c %s "$build/$file") $file"
+    done
 done

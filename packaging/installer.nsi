@@ -2,12 +2,14 @@
 ; Start-menu shortcut, an entry in the list of installed apps and an
 ; uninstaller that takes all of it away again. makensis is given:
 ;   VERSION      the game's version, x.y.z
-;   PRODUCT_NAME, PUBLISHER  the release's facts
+;   PRODUCT_NAME, PUBLISHER, WEB_ADDRESS  the release's facts
+;   BOARD_CLASS  the window class of the game's board, to find it running
 ;   PROGRAM      the built plumaro.exe
 ;   RUNTIME_DIR  the folder of its run-time files (help texts, SOUND)
 ;   WINDOW_ICON  the window icon's path in that folder
-;   RUNTIME_FILES  a script with the macros InstallRuntimeFiles and
-;                  RemoveRuntimeFiles, made from packaging/runtime-files.txt
+;   RUNTIME_FILES  a script with the macros InstallRuntimeFiles,
+;                  RemoveRuntimeFiles and RemoveRuntimeFolders, made from
+;                  packaging/runtime-files.txt
 ;   OUT_FILE     the installer to write
 ; and, to sign the uninstaller and the installer as they are written,
 ;   SIGN_FILE    a command that signs the file it is given, in place
@@ -61,8 +63,37 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; Windows lets nobody replace or delete a running program: while the game's
+; board is open, neither the setup nor the uninstaller changes anything. The
+; player is asked to close it; cancelled, or run silently (/S), they end with
+; exit code 2. Checked on starting and again before the first change, as the
+; game may have been started while a page was showing.
+!macro WaitForTheGameToClose un
+    Function ${un}waitForTheGameToClose
+        retry:
+        FindWindow $0 "${BOARD_CLASS}"
+        StrCmp $0 0 closed
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "${APP_NAME} is running. Close the game, then choose Retry." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel 2
+        Quit
+        closed:
+    FunctionEnd
+!macroend
+!insertmacro WaitForTheGameToClose ""
+!insertmacro WaitForTheGameToClose "un."
+
+Function .onInit
+    Call waitForTheGameToClose
+FunctionEnd
+
+Function un.onInit
+    Call un.waitForTheGameToClose
+FunctionEnd
+
 Section
     SetShellVarContext current
+    Call waitForTheGameToClose
     SetOutPath "$INSTDIR"
     File "${PROGRAM}"
     !insertmacro InstallRuntimeFiles
@@ -73,6 +104,7 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${WEB_ADDRESS}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\plumaro.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
@@ -85,13 +117,25 @@ SectionEnd
 
 ; Removes the files by name, never the folder's whole contents: a player who
 ; chose a folder of their own keeps whatever else is in it. The game itself
-; creates only its help texts, and only beside itself.
+; creates only its help texts, and only beside itself. The shortcut and the
+; entry in the list of installed apps go only once the game's files are gone:
+; if one cannot be removed, the player can uninstall again from the entry.
 Section "Uninstall"
     SetShellVarContext current
-    Delete "${SHORTCUT}"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    Call un.waitForTheGameToClose
+    ClearErrors
     !insertmacro RemoveRuntimeFiles
     Delete "$INSTDIR\plumaro.exe"
+    IfErrors 0 removed
+        MessageBox MB_OK|MB_ICONEXCLAMATION \
+            "Some files of ${APP_NAME} in $INSTDIR could not be removed. Close what uses them, then uninstall again." \
+            /SD IDOK
+        SetErrorLevel 2
+        Quit
+    removed:
+    !insertmacro RemoveRuntimeFolders
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    Delete "${SHORTCUT}"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

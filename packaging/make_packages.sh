@@ -16,7 +16,7 @@ if [ "${1:-}" = --sign ]; then
     sign=$here/sign_file.sh
     shift
     # Full paths: makensis signs from its script's folder.
-    for variable in PLUMARO_SIGN_PFX PLUMARO_SIGN_PASSWORD_FILE; do
+    for variable in PLUMARO_SIGN_PFX PLUMARO_SIGN_PASSWORD_FILE PLUMARO_SIGN_PKCS11_MODULE PLUMARO_SIGN_CERT; do
         [ -z "${!variable:-}" ] || export "$variable=$(realpath -m -- "${!variable}")"
     done
 fi
@@ -70,6 +70,8 @@ done | sort -u)
     echo '!macroend'
     echo '!macro RemoveRuntimeFiles'
     for file in "${files[@]}"; do echo "    Delete \"\$INSTDIR\\${file//\//\\}\""; done
+    echo '!macroend'
+    echo '!macro RemoveRuntimeFolders'
     for folder in $(echo "$folders" | sort -r); do echo "    RMDir \"\$INSTDIR\\${folder//\//\\}\""; done
     echo '!macroend'
 } >"$work/runtime-files.nsh"
@@ -82,7 +84,8 @@ ln -s "$here/installer.nsi" "$work/installer.nsi"
 [ -z "$sign" ] || ln -s "$sign" "$work/sign_file.sh"
 window_icon=$(sed -n 's/^windowIcon //p' "$here/runtime-files.txt")
 (cd "$work" && "$makensis" -NOCD -V2 -DVERSION="$PLUMARO_VERSION" -DPRODUCT_NAME="$PLUMARO_PRODUCT_NAME" \
-    -DPUBLISHER="$PLUMARO_PUBLISHER" -DPROGRAM=plumaro.exe -DRUNTIME_DIR=runtime \
+    -DPUBLISHER="$PLUMARO_PUBLISHER" -DWEB_ADDRESS="$PLUMARO_WEB_ADDRESS" -DBOARD_CLASS="$PLUMARO_BOARD_CLASS" \
+    -DPROGRAM=plumaro.exe -DRUNTIME_DIR=runtime \
     -DWINDOW_ICON="${window_icon//\//\\}" -DRUNTIME_FILES=runtime-files.nsh ${sign:+-DSIGN_FILE=./sign_file.sh} \
     -DOUT_FILE=setup installer.nsi)
 

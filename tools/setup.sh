@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 fonts-wine xvfb xserver-xephyr x11-utils imagemagick
     nsis python3 osslsigncode openssl clang
+    softhsm2 libengine-pkcs11-openssl
 )
 
 missing=()

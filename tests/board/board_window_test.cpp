@@ -229,18 +229,26 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
               L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
 }
 
-// The start-up sound, counted where the board's code plays it.
+// The start-up sound, counted where the board's code plays it: the board
+// looks the player up in winmm.dll when it needs it, and is handed this.
 int soundsPlayed = 0;
 BOOL WINAPI countSound(LPCWSTR sound, HMODULE, DWORD) {
     soundsPlayed += sound != nullptr; // a null sound stops the playing one
     return TRUE;
 }
+decltype(&GetProcAddress) lookUp = nullptr;
+FARPROC WINAPI lookUpCountedSound(HMODULE module, LPCSTR name) {
+    if (!IS_INTRESOURCE(name) && module == GetModuleHandleW(L"winmm.dll") && lstrcmpA(name, "PlaySoundW") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void *>(countSound));
+    return lookUp(module, name);
+}
 
 // Only the first activation plays it: none of the board's later ones, after
 // the help or the result window closes over it, or back from another window.
 TEST_F(BoardWindowTest, TheStartUpSoundPlaysOnTheFirstActivationOnly) {
-    testing::ImportPatch sound("winmm.dll", "PlaySoundW", reinterpret_cast<void *>(countSound));
+    testing::ImportPatch sound("kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(lookUpCountedSound));
     ASSERT_TRUE(sound);
+    lookUp = reinterpret_cast<decltype(lookUp)>(sound.original());
     soundsPlayed = 0;
     ShowWindow(board, SW_SHOW);
     static HWND shown;

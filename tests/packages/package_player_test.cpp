@@ -1,8 +1,9 @@
 // Plays a packaged plumaro.exe as a player who has just unpacked or
-// installed it: it starts, a bird moves, and the help window shows the rules
-// that lie beside it. Given a shortcut too, checks that the shortcut leads
-// to that program and starts the game through it.
-//   package_player_tests.exe PROGRAM [SHORTCUT]
+// installed it: it starts, a bird moves, a game reaches its verdict, and the
+// help window shows the rules that lie beside it and opens the site. Given a
+// shortcut too, checks that the shortcut leads to that program and starts
+// the game through it; given the setup too, runs it and the uninstaller.
+//   package_player_tests.exe PROGRAM [SHORTCUT [SETUP]]
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,12 +14,15 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
 #include "board_player.h"
 #include "help_resources.h"
+#include "release_facts.h"
 #include "runtime_files.h"
+#include "solver.h"
 
 namespace plumaro::testing {
 namespace {
@@ -27,6 +31,7 @@ namespace fs = std::filesystem;
 
 fs::path gProgram;
 fs::path gShortcut;
+fs::path gSetup;
 
 // The program a shortcut starts, as the shell reads it.
 fs::path shortcutTarget(const fs::path &shortcut) {
@@ -49,7 +54,7 @@ std::wstring rulesBesideProgram(const fs::path &program) {
     return text;
 }
 
-TEST(PackagedGame, StartsMovesABirdAndShowsTheRules) {
+TEST(PackagedGame, StartsPlaysToTheVerdictAndShowsTheRulesAndTheSite) {
     fs::path program = gProgram;
     if (!gShortcut.empty()) {
         ASSERT_TRUE(fs::exists(gShortcut)) << "no shortcut " << gShortcut;
@@ -65,6 +70,10 @@ TEST(PackagedGame, StartsMovesABirdAndShowsTheRules) {
     // Puzzle 1 starts with slot 2 empty: the bird in slot 1 slides there.
     player.clickSlot(1);
     EXPECT_EQ(player.shownOnceItIs(afterSlide(startOf(1), 1)), afterSlide(startOf(1), 1)) << "no bird moved";
+    player.choosePuzzle(1);
+    player.clickSlots(*solver::shortestSolution(1));
+    EXPECT_TRUE(player.readAndCloseResult()) << "no verdict";
+    const StandInBrowser browser;
 
     HWND help = player.openHelp('R');
     ASSERT_NE(help, nullptr) << "Help > Rules opened no help window";
@@ -72,6 +81,48 @@ TEST(PackagedGame, StartsMovesABirdAndShowsTheRules) {
     EXPECT_FALSE(rules.empty()) << "no rules beside " << program;
     EXPECT_TRUE(waitFor([&] { return windowText(control(help, IDC_HELP_TEXT)) == rules; }))
         << "the help window does not show the rules beside the program";
+    clickAt(centreOf(control(help, IDC_HELP_ABOUT)));
+    clickAt(centreOf(control(help, IDC_LINK)));
+    EXPECT_TRUE(!browser || waitFor([&] { return browser.openedAny(); }, 10s)) << "the link opened nothing";
+}
+
+// What the setup and the uninstaller change: the files beside the program,
+// the shortcut and the uninstall entry.
+std::string installed() {
+    std::ostringstream state;
+    for (const auto &file : fs::recursive_directory_iterator(gProgram.parent_path()))
+        state << file.path() << ' ' << file.last_write_time().time_since_epoch().count();
+    const auto entry = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" PLUMARO_PRODUCT_NAME;
+    state << " shortcut " << fs::exists(gShortcut) << " entry "
+          << !RegGetValueW(HKEY_CURRENT_USER, entry, L"DisplayName", RRF_RT_REG_SZ, nullptr, nullptr, nullptr);
+    return state.str();
+}
+
+// Windows lets nobody replace or delete a running program, nor a file held
+// without FILE_SHARE_DELETE (Wine lets them replace the program). The
+// uninstaller runs in place (_?=), so that the exit code is its own.
+TEST(InstalledGame, TheSetupAndTheUninstallerNeverLeaveHalfAGame) {
+    if (gSetup.empty())
+        GTEST_SKIP() << "no installer given";
+    const auto exitCode = [](const fs::path &exe, const std::wstring &arguments) {
+        DWORD code = 0;
+        return RunningProgram(exe, arguments).waitForExit(code, 60s) ? code : 255;
+    };
+    const fs::path folder = gProgram.parent_path(), uninstaller = folder / L"uninstall.exe";
+    const std::string before = installed();
+    {
+        BoardPlayer player(gProgram);
+        EXPECT_EQ(exitCode(gSetup, L"/S"), 2u) << "the setup ran over the game";
+        EXPECT_EQ(exitCode(uninstaller, L"/S _?=" + folder.wstring()), 2u) << "the uninstaller ran under it";
+        EXPECT_EQ(installed(), before);
+    }
+    EXPECT_EQ(exitCode(gSetup, L"/S"), 0u) << "the setup fails with the game closed";
+    // Held as a running program's file is on Windows, with no board shown.
+    const HANDLE held =
+        CreateFileW(gProgram.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(exitCode(uninstaller, L"/S _?=" + folder.wstring()), 2u);
+    CloseHandle(held);
+    EXPECT_TRUE(installed().ends_with(" shortcut 1 entry 1")) << "nothing left to uninstall again from";
 }
 
 } // namespace
@@ -87,13 +138,14 @@ int main(int argc, char **argv) {
         if (std::wstring_view(args[i]).rfind(L"--gtest", 0) != 0)
             paths.emplace_back(args[i]);
     LocalFree(args);
-    if (paths.empty() || paths.size() > 2) {
-        std::fprintf(stderr, "usage: package_player_tests PROGRAM [SHORTCUT]\n");
+    if (paths.empty() || paths.size() > 3) {
+        std::fprintf(stderr, "usage: package_player_tests PROGRAM [SHORTCUT [SETUP]]\n");
         return 2;
     }
+    paths.resize(3);
     plumaro::testing::gProgram = paths[0];
-    if (paths.size() == 2)
-        plumaro::testing::gShortcut = paths[1];
+    plumaro::testing::gShortcut = paths[1];
+    plumaro::testing::gSetup = paths[2];
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int result = RUN_ALL_TESTS();
     CoUninitialize();

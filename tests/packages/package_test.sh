@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Tries a release package the way a player uses it, in a fresh private Wine
 # session of its own.
-#   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe
+#   package_test.sh zip SESSION_DIR PACKAGE.zip PLAYER.exe MARKER.dll
 #       unpacks into a folder whose path has spaces and non-ASCII letters,
-#       then plays the game from there
+#       then plays the game from there with libraries planted beside it
 #   package_test.sh setup SESSION_DIR PACKAGE-setup.exe PLAYER.exe FACTS SIGNED-setup.exe CA.pem TSA-CA.pem
+#                   TOKEN-SIGNED-setup.exe
 #       installs silently, checks files, shortcut and uninstall entry,
-#       installs the signed one over it, checks signatures and timestamps, plays the
-#       installed game from its shortcut, then uninstalls silently and
-#       checks that nothing is left
+#       installs the signed ones over it, checks signatures and timestamps, plays the
+#       installed game from its shortcut, runs the setup and the uninstaller while
+#       it runs, then uninstalls silently and checks that nothing is left
 # Every failed check prints what is wrong; the exit code counts them.
 set -uo pipefail
 tools=$(cd "$(dirname "$0")/../../tools" && pwd)
@@ -22,10 +23,12 @@ facts=${5:-}
 signed_package=${6:-}
 ca_file=${7:-}
 tsa_ca_file=${8:-}
+token_signed_package=${9:-}
+marker=${5:-} # zip: the library to plant
 # The second word of each line of the list: the path.
 mapfile -t runtime_files < <(sed -n 's/^[^#][^ ]* //p' "$tools/../packaging/runtime-files.txt")
 window_icon=$(sed -n 's/^windowIcon //p' "$tools/../packaging/runtime-files.txt")
-if [ -n "$facts" ]; then
+if [ "$kind" = setup ]; then
     # shellcheck source=/dev/null
     . "$facts"
 fi
@@ -60,7 +63,14 @@ check_zip() {
     done
     [ "$(find "$unpacked" -type f | wc -l)" -eq $((2 + ${#runtime_files[@]})) ] || fail "the zip holds other files: $(cd "$unpacked" && find . -type f)"
     grep -q $'[^\r]$' "$top/README.txt" && fail "README.txt has lines without Windows line ends"
+    # Under the names of what the game and the system for it load, but KnownDLLs and Wine's own (see app/main.cpp),
+    # preferred to Wine's, as Windows prefers any library beside a program that is not a KnownDLL: none is loaded.
+    for dll in comctl32 mmdevapi msacm32 oleacc uiautomationcore uxtheme winmm; do
+        cp "$marker" "$top/$dll.dll"
+        wine reg add 'HKCU\Software\Wine\AppDefaults\plumaro.exe\DllOverrides' /v $dll /d native,builtin /f >/dev/null
+    done
     play "$(windows_path "$top/plumaro.exe")"
+    [ -z "$(find "$top" -name '*.loaded')" ] || fail "the game loaded $(cd "$top" && echo *.loaded)"
 }
 
 uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${PLUMARO_PRODUCT_NAME:-}"
@@ -79,6 +89,7 @@ check_entry() {
 DisplayName|$PLUMARO_PRODUCT_NAME
 DisplayVersion|$PLUMARO_VERSION
 Publisher|$PLUMARO_PUBLISHER
+URLInfoAbout|$PLUMARO_WEB_ADDRESS
 DisplayIcon|$folder\\plumaro.exe,0
 InstallLocation|$folder
 UninstallString|"$folder\\uninstall.exe"
@@ -149,7 +160,11 @@ check_setup() {
         osslsigncode verify -CAfile "$ca_file" -TSA-CAfile "$tsa_ca_file" -in "$installed/$exe" |
             grep '^Timestamp Server Signature verification: ok' >/dev/null || fail "the installed $exe is not signed and timestamped"
     done
-    play "$folder\\plumaro.exe" "$(windows_path "$shortcut")"
+    install "$token_signed_package"
+    osslsigncode verify -CAfile "$ca_file" -TSA-CAfile "$tsa_ca_file" -in "$installed/uninstall.exe" |
+        grep '^Timestamp Server Signature verification: ok' >/dev/null || fail "the token-signed uninstaller has no timestamp"
+    # Also run the setup and the uninstaller while the game runs.
+    play "$folder\\plumaro.exe" "$(windows_path "$shortcut")" "$(windows_path "$package")"
 
     # The uninstaller returns at once and works from a copy of itself.
     wine "$installed/uninstall.exe" /S

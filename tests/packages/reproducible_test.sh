@@ -15,7 +15,10 @@ rm -rf "$work"
 mkdir -p "$work/other sources"
 "$source/packaging/buildinfo.sh" "$source" "$first" >"$record" || { echo "FAIL: no build record"; exit 1; }
 # Python's standard library (zipfile): python3 needs it only through python3.11.
-grep -q '^ libpython3\.[0-9]*-stdlib:' "$record" || fail "the record lacks what the tools need in turn"
+grep -q '^ libpython3\.[0-9]*-stdlib (= ' "$record" || fail "the record lacks what the tools need in turn"
+# As deb-buildinfo(5) has it: a source package's name, the essential packages, three sums of each file.
+grep -qx 'Source: [a-z0-9][a-z0-9+.-]*' "$record" && grep -q '^ sed (= ' "$record" &&
+    [ "$(grep -c ' bin/plumaro.exe$' "$record")" -eq 3 ] || fail "the record is not laid out as deb-buildinfo(5) says"
 tar -C "$source" --exclude=./build --exclude=./.git -cf - . | tar -C "$work/other sources" -xf - || exit 1
 cmake -S "$work/other sources" -B "$work/build" -DCMAKE_BUILD_TYPE=Release -DPLUMARO_TESTS=OFF \
     --toolchain "$work/other sources/cmake/mingw-w64-x86_64.cmake" >"$work/build.log" 2>&1 &&

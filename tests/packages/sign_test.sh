@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Signs the packages with a throwaway certificate and timestamp server into
-# WORK_DIR/signed, and checks the signatures and timestamps, that the program
+# WORK_DIR/signed, and with the same key in a throwaway SoftHSM2 token into
+# WORK_DIR/token, and checks the signatures and timestamps, that the program
 # without its signature is the unsigned one byte for byte, that a wrong
-# password or an interrupted signing leaves nothing signed behind, and that
+# password or PIN or an interrupted signing leaves nothing signed behind, and that
 # signing without a timestamp takes saying so.
 #   sign_test.sh WORK_DIR UNSIGNED.exe make_packages.sh ARGUMENTS-AFTER-OUT_DIR...
 set -uo pipefail
@@ -45,15 +46,24 @@ PY
 trap "kill $!" EXIT
 for _ in $(seq 50); do read -r silent stamps <servers && break; sleep 0.1; done
 [ -n "${stamps:-}" ] || { echo "FAIL: no timestamp server: $(cat servers.log)"; exit 1; }
-export PLUMARO_SIGN_TIMESTAMP_URL="http://127.0.0.1:$silent/ http://127.0.0.1:$stamps/" PLUMARO_SIGN_TIMESTAMP_WAIT=3
+stamps_url=http://127.0.0.1:$stamps/
+export PLUMARO_SIGN_TIMESTAMP_URL="http://127.0.0.1:$silent/ $stamps_url" PLUMARO_SIGN_TIMESTAMP_WAIT=3
 
 # From a copy of the scripts, into a folder, whose paths hold a space, quotes and a $.
 odd="$work/it's \"odd\" \$HOME"
 mkdir -p "$odd" && cp -r "$(dirname "$make_packages")" "$odd/packaging" || exit 1
 "$odd/packaging/make_packages.sh" --sign "$odd/signed" "${@:4}" &&
     mv "$odd/signed" signed || { echo "FAIL: signing failed"; exit 1; }
-(cd unpacked && cmake -E tar xf ../signed/*.zip) || fail "cannot unpack the signed zip"
-for file in unpacked/*/plumaro.exe signed/*-setup.exe; do
+# Through PKCS#11 from a token of the test's own (SOFTHSM2_CONF here), its PIN in the password file.
+mkdir tokens && echo "directories.tokendir = $work/tokens" >softhsm2.conf && export SOFTHSM2_CONF=$work/softhsm2.conf
+softhsm2-util --init-token --free --label Plumaro --pin right --so-pin right >/dev/null &&
+    softhsm2-util --import key.pem --token Plumaro --label signer --id 01 --pin right >/dev/null || exit 1
+token=(env -u PLUMARO_SIGN_PFX PLUMARO_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so PLUMARO_SIGN_CERT=ca.pem
+    "PLUMARO_SIGN_PKCS11_KEY=pkcs11:token=Plumaro;object=signer;type=private" "PLUMARO_SIGN_TIMESTAMP_URL=$stamps_url")
+"${token[@]}" "$make_packages" --sign token "${@:4}" || fail "signing with the token failed"
+(cd unpacked && cmake -E tar xf ../signed/*.zip && mkdir token && cd token && cmake -E tar xf ../../token/*.zip) ||
+    fail "cannot unpack the signed zips"
+for file in unpacked/*/plumaro.exe unpacked/token/*/plumaro.exe signed/*-setup.exe token/*-setup.exe; do
     echo "== osslsigncode verify $(basename "$file")"
     osslsigncode verify -CAfile ca.pem -TSA-CAfile tsa.pem -in "$file" >verify.log 2>&1 || fail "$file does not verify"
     grep -E 'digest algorithm|description|Subject|timestamp|Timestamp|verification' verify.log
@@ -61,6 +71,8 @@ for file in unpacked/*/plumaro.exe signed/*-setup.exe; do
 done
 osslsigncode remove-signature -in unpacked/*/plumaro.exe -out stripped.exe >/dev/null &&
     cmp stripped.exe "$unsigned" || fail "plumaro.exe without its signature differs from the unsigned one"
+osslsigncode remove-signature -in unpacked/token/*/plumaro.exe -out token.exe >/dev/null &&
+    cmp token.exe "$unsigned" || fail "plumaro.exe signed with the token differs from the unsigned one without it"
 
 # An earlier release in the folder must not survive a failed signing either.
 cp -r signed failed
@@ -68,6 +80,12 @@ PLUMARO_SIGN_PASSWORD_FILE=wrong "$make_packages" --sign failed "${@:4}" >failed
 # OpenSSL's reason when the password does not open the PKCS#12 file.
 grep -q 'PKCS12_parse:mac verify failure' failed.log || fail "no failure for the wrong password: $(cat failed.log)"
 [ -z "$(ls -A failed)" ] || fail "a failed signing left $(ls -A failed)"
+cp -r token/. failed
+PLUMARO_SIGN_PASSWORD_FILE=wrong "${token[@]}" "$make_packages" --sign failed "${@:4}" >failed.log 2>&1 &&
+    fail "a wrong PIN signed"
+# The token's own reason (CKR_PIN_INCORRECT).
+grep -q 'PIN incorrect' failed.log || fail "no failure for the wrong PIN: $(cat failed.log)"
+[ -z "$(ls -A failed)" ] || fail "a failed signing with the token left $(ls -A failed)"
 
 cp "$unsigned" untimed.exe
 PLUMARO_SIGN_TIMESTAMP_URL='' "$sign_file" untimed.exe 2>untimed.log && fail "signed without a timestamp unasked"

@@ -77,13 +77,13 @@ std::wstring fromAnsi(const std::string &bytes) {
     return text;
 }
 
-RunningProgram::RunningProgram(const fs::path &exe) {
+RunningProgram::RunningProgram(const fs::path &exe, const std::wstring &arguments) {
     // Screen coordinates and sizes in real pixels, whatever the program's
     // scale: on Windows a thread that says nothing is given them scaled.
     SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, exe.parent_path().c_str(),
                         &startup, &process_))
         throw std::runtime_error("cannot start " + exe.string());

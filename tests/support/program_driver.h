@@ -42,11 +42,12 @@ void writeBytes(const std::filesystem::path &file, const std::string &bytes);
 // Bytes decoded in the ANSI code page, as the help window shows its files.
 std::wstring fromAnsi(const std::string &bytes);
 
-// One running plumaro.exe. The destructor ends it if it still runs, so no
-// test leaves a process behind.
+// One running plumaro.exe (or another program, with its arguments). The
+// destructor ends it if it still runs, so no test leaves a process behind.
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe");
+    explicit RunningProgram(const std::filesystem::path &exe = buildFolder() / L"plumaro.exe",
+                            const std::wstring &arguments = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram &) = delete;
     RunningProgram &operator=(const RunningProgram &) = delete;
