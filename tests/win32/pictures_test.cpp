@@ -104,8 +104,9 @@ TEST(Pictures, EveryPictureAtEveryScaleIsExactlyItsFileAtOneBytePerPixel) {
             ASSERT_FALSE(drawn.rgb.empty());
             EXPECT_EQ(drawn.width, scaled(atOneHundred.width, dpi));
             EXPECT_EQ(drawn.height, scaled(atOneHundred.height, dpi));
-            if (dpi == kLayoutDpi && std::filesystem::exists(gif))
+            if (dpi == kLayoutDpi && std::filesystem::exists(gif)) {
                 EXPECT_EQ(differingPixels(drawn, decodeGif(gif)), 0u) << "unlike its GIF";
+            }
 
             const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id, dpi);
             ASSERT_TRUE(bitmap);
