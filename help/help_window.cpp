@@ -25,6 +25,7 @@
 #include "subclass.h"
 #include "system_library.h"
 #include "texts.h"
+#include "window_procedure.h"
 #include "window_sizing.h"
 
 namespace plumaro {
@@ -242,7 +243,7 @@ bool HelpWindow::createControls() {
         !logo_.show(logoControl_, loadPicture(instance_, IDB_LOGO)))
         return false;
     SendMessageW(dialog_, DM_SETDEFID, IDC_HELP_OK, 0);
-    subclassControl(link_, linkProc);
+    subclassControl(link_, guarded<linkProc>);
     // No limit but the file's length.
     SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
     return true;
@@ -366,7 +367,8 @@ void HelpWindow::openLink() {
 
 void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page) {
     HelpWindow window(instance, page);
-    if (showDialogBox(owner, instance, kStyle, kExStyle, HelpWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) ==
+    if (showDialogBox(owner, instance, kStyle, kExStyle, guarded<HelpWindow::dialogProc>,
+                      reinterpret_cast<LPARAM>(&window)) ==
         -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);
 }

@@ -21,6 +21,7 @@
 #include "subclass.h"
 #include "texts.h"
 #include "window_icon.h"
+#include "window_procedure.h"
 #include "window_sizing.h"
 
 namespace plumaro {
@@ -174,7 +175,7 @@ bool ResultWindow::onCreate() {
         HWND control = addControl(dialog_, L"STATIC", L"", kPictureControls[at], visible | SS_BITMAP);
         if (!control || !pictures_[at].show(control, loadPicture(instance_, shown.picture)))
             return false;
-        subclassControl(control, pictureProc);
+        subclassControl(control, guarded<pictureProc>);
         // A picture control takes the size of its picture: place it afterwards.
         placeControl(control, shown.placement);
     }
@@ -203,7 +204,8 @@ void ResultWindow::paintBackground(HDC dc) {
 
 void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIcons &icons) {
     ResultWindow window(instance, result, icons);
-    if (showDialogBox(owner, instance, kStyle, 0, ResultWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) == -1) {
+    if (showDialogBox(owner, instance, kStyle, 0, guarded<ResultWindow::dialogProc>, reinterpret_cast<LPARAM>(&window)) ==
+        -1) {
         // The window or its pictures could not be made: the player still
         // learns the verdict.
         showProgramMessage(owner, result.verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY);

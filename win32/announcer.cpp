@@ -11,6 +11,7 @@
 #include "com_apartment.h"
 #include "com_object.h"
 #include "system_library.h"
+#include "window_procedure.h"
 
 namespace plumaro {
 
@@ -152,7 +153,7 @@ Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(ow
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     if (!GetClassInfoExW(instance, kClassName, &type)) {
-        type.lpfnWndProc = windowProc;
+        type.lpfnWndProc = guarded<windowProc>;
         type.hInstance = instance;
         type.lpszClassName = kClassName;
         RegisterClassExW(&type);

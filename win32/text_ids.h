@@ -16,6 +16,7 @@
 #define IDS_BOARD_NOT_CREATED 5102
 #define IDS_HELP_NOT_SHOWN 5103
 #define IDS_LINK_FAILED 5104
+#define IDS_UNEXPECTED_ERROR 5105 // a fault the game cannot go on from
 
 // The run-time error report
 #define IDS_RUNTIME_ERROR 5201 // %1 what failed, %2 the file, %3 why

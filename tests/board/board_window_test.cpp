@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 #include "accessible_reader.h"
@@ -196,6 +198,70 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
     }
     EXPECT_EQ(testing::AccessibleReader(board, testing::AccessibleReader::Route::GetObject).description(),
               L"Puzzle 1, 17 moves, par 17. The game is over. Choose a puzzle from the File menu.");
+}
+
+// A nested message loop in a move's announcement (a message box, an
+// accessibility call that pumps) dispatches WM_CLOSE on the solving move:
+// the game ends cleanly, nothing more shows, and the board's object (whose
+// pictures DeleteObject frees) goes only once the move's handler returns.
+testing::ImportPatch *freeing = nullptr;
+int objectsFreed = 0, windowsShown = 0;
+BOOL WINAPI countFreed(HGDIOBJ object) {
+    ++objectsFreed;
+    return reinterpret_cast<decltype(&DeleteObject)>(freeing->original())(object);
+}
+INT_PTR WINAPI countDialog(HINSTANCE, LPCDLGTEMPLATEW, HWND, DLGPROC, LPARAM) { return ++windowsShown, -1; }
+int WINAPI countMessage(HWND, LPCWSTR, LPCWSTR, UINT) { return ++windowsShown, IDOK; }
+
+TEST_F(BoardWindowTest, ClosedFromInsideAMoveTheGameEndsOnceTheMoveIsDone) {
+    choose(IDM_PUZZLE1);
+    const auto solution = *solver::shortestSolution(1);
+    for (std::size_t i = 0; i + 1 < solution.size(); ++i)
+        SendMessageW(slot(solution[i]), BM_CLICK, 0, 0);
+    testing::ImportPatch freed("gdi32.dll", "DeleteObject", reinterpret_cast<void *>(countFreed));
+    testing::ImportPatch dialogs("user32.dll", "DialogBoxIndirectParamW", reinterpret_cast<void *>(countDialog));
+    testing::ImportPatch messages("user32.dll", "MessageBoxW", reinterpret_cast<void *>(countMessage));
+    ASSERT_TRUE(freed && dialogs && messages);
+    freeing = &freed;
+    static HWND closing;
+    static int freedWhileClosing;
+    closing = board;
+    freedWhileClosing = -1;
+    Announcer::of(board)->raiseWith([](IRawElementProviderSimple *, int, int, BSTR, BSTR) -> HRESULT {
+        SendMessageW(closing, WM_CLOSE, 0, 0);
+        freedWhileClosing = objectsFreed;
+        return S_OK;
+    });
+    SendMessageW(slot(solution.back()), BM_CLICK, 0, 0);
+    EXPECT_EQ(freedWhileClosing, 0) << "freed under its own handler";
+    EXPECT_GT(objectsFreed, 0) << "never freed";
+    EXPECT_EQ(windowsShown, 0) << "the result shows over a board that has gone";
+    EXPECT_FALSE(IsWindow(board));
+    board = nullptr;
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u) << "the exit code";
+}
+
+// A C++ exception that reaches the board's window procedure, thrown here by
+// a system function the board calls: a message, and the game ends.
+int WINAPI printMessage(HWND, LPCWSTR text, LPCWSTR, UINT) {
+    for (; *text; ++text)
+        std::fputc(static_cast<char>(*text), stderr);
+    return IDOK;
+}
+int WINAPI throwing(HWND, LPWSTR, int) { throw std::runtime_error("a fault in a handler"); }
+
+TEST(BoardWindowFaults, AnExceptionInAHandlerEndsTheGameWithAMessage) {
+    EXPECT_EXIT(
+        {
+            testing::ImportPatch message("user32.dll", "MessageBoxW", reinterpret_cast<void *>(printMessage));
+            testing::ImportPatch text("user32.dll", "GetWindowTextW", reinterpret_cast<void *>(throwing));
+            BoardWindow::registerClasses(GetModuleHandleW(nullptr));
+            int exitCode = 0;
+            SendMessageW(BoardWindow::create(GetModuleHandleW(nullptr), exitCode), WM_COMMAND, IDM_PUZZLE1, 0);
+        },
+        ::testing::ExitedWithCode(1), "Run-time error: the game cannot go on");
 }
 
 // The start-up sound, counted where the board's code plays it.
