@@ -244,8 +244,9 @@ bool HelpWindow::createControls() {
         return false;
     SendMessageW(dialog_, DM_SETDEFID, IDC_HELP_OK, 0);
     subclassControl(link_, guarded<linkProc>);
-    // No limit but the file's length.
-    SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
+    // As much as a help text can hold: by default the box would take only
+    // 32767 characters.
+    SendMessageW(text_, EM_SETLIMITTEXT, kMostHelpCharacters, 0);
     return true;
 }
 

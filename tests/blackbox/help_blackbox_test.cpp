@@ -223,14 +223,23 @@ TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
     closeWithKey(help, VK_ESCAPE);
 }
 
-// As today's editors save them; a file that is not UTF-8 reads as it always did.
-TEST_F(HelpFiles, ValidUtf8IsShownAsUtf8WithoutItsByteOrderMark) {
+// As Notepad and today's editors save them; a file that is not UTF-8 reads
+// as it always did.
+TEST_F(HelpFiles, EachEncodingNotepadWritesIsShownWithoutItsByteOrderMark) {
     ASSERT_NE(board_, nullptr);
     const std::string bom = "\xEF\xBB\xBF";
+    const std::wstring bird = L"Caf\u00E9 \u20AC \U0001F426\r\n";
+    std::string utf16LittleEndian = "\xFF\xFE", utf16BigEndian = "\xFE\xFF";
+    for (const wchar_t unit : bird) {
+        utf16LittleEndian += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        utf16BigEndian += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
     const std::pair<std::string, std::wstring> rows[] = {
         {bom + "Caf\xC3\xA9\r\n", L"Caf\u00E9\r\n"},
         {"Caf\xC3\xA9 5 \xE2\x82\xAC", L"Caf\u00E9 5 \u20AC"},
         {bom + "Caf\xE9", fromAnsi(bom + "Caf\xE9")},
+        {utf16LittleEndian, bird},
+        {utf16BigEndian, bird},
     };
     for (const auto &[stored, shown] : rows) {
         writeBytes(file(runtime_files::kRules.name), stored);
