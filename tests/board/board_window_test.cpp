@@ -300,15 +300,17 @@ TEST_F(BoardWindowTest, TheStartUpSoundPlaysOnTheFirstActivationOnly) {
     EXPECT_EQ(soundsPlayed, 1);
 }
 
-// A module without the board's pictures: creating the window fails.
+// A module without the board's pictures: creating the window fails. Any
+// box the creating thread shows is read and closed, so that a wrong one
+// fails the test rather than hangs it.
 TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
-    std::wstring shown;
-    std::thread reader([&] {
+    std::wstring title, shown;
+    std::thread reader([&, creator = GetCurrentThreadId()] {
         HWND box = nullptr;
-        testing::waitFor([&] { return (box = FindWindowW(L"#32770", loadText(IDS_PROGRAM_TITLE).c_str())) != nullptr; },
-                         std::chrono::seconds(5));
+        testing::waitFor([&] { return (box = testing::dialogOf(creator)) != nullptr; }, std::chrono::seconds(5));
         if (!box)
             return;
+        title = testing::windowText(box);
         shown = testing::windowText(GetDlgItem(box, 0xFFFF));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
@@ -317,6 +319,7 @@ TEST(BoardWindowCreation, AWindowThatCannotBeCreatedIsReportedNotSilent) {
     BoardWindow::registerClasses(withoutPictures);
     EXPECT_EQ(BoardWindow::create(withoutPictures, exitCode), nullptr);
     reader.join();
+    EXPECT_EQ(title, loadText(IDS_PROGRAM_TITLE));
     EXPECT_EQ(shown, L"The game window cannot be created.");
     EXPECT_NE(exitCode, 0);
 }

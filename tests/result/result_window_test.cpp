@@ -16,16 +16,22 @@ namespace {
 using namespace result_geometry;
 
 // Runs `inspect` on the result window once it is up, then closes it with
-// the command (IDOK or IDCANCEL), all from inside its modal loop.
+// the command (IDOK or IDCANCEL), all from inside its modal loop. A window
+// that is not up within 5 s, or a message box shown instead, is ended by a
+// quit, on which modal loops end.
 void showAndInspect(const Result &result, const std::function<void(HWND)> &inspect, int closeWith = IDOK) {
     static const std::function<void(HWND)> *pending = nullptr;
-    static int command = IDOK;
+    static int command = IDOK, waited = 0;
     pending = &inspect;
     command = closeWith;
+    waited = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         HWND dialog = GetActiveWindow();
-        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog))
+        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog)) {
+            if (++waited == 100)
+                PostQuitMessage(0);
             return;
+        }
         KillTimer(nullptr, id);
         (*pending)(dialog);
         SendMessageW(dialog, WM_COMMAND, command, 0);
@@ -33,6 +39,8 @@ void showAndInspect(const Result &result, const std::function<void(HWND)> &inspe
     static const WindowIcons boardIcons = loadWindowIcons(windowIconPath());
     showResultWindow(nullptr, GetModuleHandleW(nullptr), result, boardIcons);
     KillTimer(nullptr, timer);
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the result window never came up";
 }
 
 std::vector<ResultPicture> visiblePictures(HWND dialog) {
