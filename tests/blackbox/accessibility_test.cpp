@@ -66,11 +66,14 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
+    // Each answers with the system's own object (0) or one of the
+    // program's that reads a role.
     const auto askAll = [&](HWND window) {
-        for (HWND control : windowAndControls(window))
-            AccessibleReader(control, AccessibleReader::Route::GetObject);
-        DWORD exitCode = 0;
-        ASSERT_FALSE(player.program().waitForExit(exitCode, 0ms)) << "the program ended";
+        for (HWND control : windowAndControls(window)) {
+            const AccessibleReader reader(control, AccessibleReader::Route::GetObject);
+            EXPECT_TRUE(reader.result() == S_FALSE || reader.role() > 0)
+                << "control " << GetDlgCtrlID(control) << ": 0x" << std::hex << reader.result();
+        }
     };
 
     askAll(player.board());

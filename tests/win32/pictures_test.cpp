@@ -53,7 +53,9 @@ template <typename Interface> struct Com {
     Interface *operator->() const { return object; }
 };
 
-Pixels decodeGif(const std::filesystem::path &path) {
+// The picture as the system's image codecs read it: another decoder than
+// the one the program loads its pictures with.
+Pixels decoded(const std::filesystem::path &path) {
     UINT width = 0, height = 0;
     Com<IWICImagingFactory> factory;
     Com<IWICBitmapDecoder> decoder;
@@ -77,7 +79,8 @@ Pixels decodeGif(const std::filesystem::path &path) {
     return pixels;
 }
 
-// A picture drawn as a BMP alone, with no GIF beside it, shows its BMP.
+// A picture drawn as a BMP alone, with no GIF beside it, shows its BMP as
+// the codecs read it.
 TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     const std::vector<Picture> pictures = picturesOfTheResourceScripts();
@@ -85,7 +88,7 @@ TEST(Pictures, EveryPictureShowsExactlyItsGifAtOneBytePerPixel) {
     for (const Picture &picture : pictures) {
         SCOPED_TRACE(picture.file.string());
         const auto gifFile = std::filesystem::path(picture.file).replace_extension(L".gif");
-        const Pixels gif = std::filesystem::exists(gifFile) ? decodeGif(gifFile) : testing::pictureFile(picture.file);
+        const Pixels gif = decoded(std::filesystem::exists(gifFile) ? gifFile : picture.file);
         ASSERT_FALSE(gif.rgb.empty());
 
         const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id);
