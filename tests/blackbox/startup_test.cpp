@@ -9,7 +9,6 @@
 
 #include "board_player.h"
 #include "board_resources.h"
-#include "board_window.h"
 #include "help_geometry.h"
 #include "help_resources.h"
 #include "release_facts.h"
@@ -120,7 +119,7 @@ TEST(StartUp, LargeFontsShowTheMessageAndEndBeforeTheBoardIsShown) {
     LogPixelsSetting dpi(120);
     RunningProgram program;
     ASSERT_NE(program.waitForWindow(kMessageBoxClass), nullptr);
-    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
+    EXPECT_EQ(program.waitForWindow(kBoardClassName, 0ms), nullptr);
     std::wstring caption;
     const std::wstring text = readAndDismissMessageBox(program, &caption);
     EXPECT_EQ(text, L"Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
@@ -158,7 +157,7 @@ TEST_P(StartUpWithBrokenIcon, ReportsTheFileAndTheFailureThenEnds) {
     DWORD exitCode = 0;
     ASSERT_TRUE(program.waitForExit(exitCode));
     EXPECT_NE(exitCode, 0u);
-    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
+    EXPECT_EQ(program.waitForWindow(kBoardClassName, 0ms), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
