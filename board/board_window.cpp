@@ -406,7 +406,10 @@ void BoardWindow::startGame(int puzzle) {
     createCounter(); // should Windows refuse it, the game plays on uncounted
     game_.start(puzzle);
     showGame();
-    say(Announcement::Start, startText(game_));
+    // The start is said once, by the board's description: a game starts
+    // from the File menu, and as the menu closes readers speak the board,
+    // which has the focus, again. A notification as well would say it twice.
+    spoken_->description = boardDescription(game_);
 }
 
 // Touches only what changes (a move changes two slots and the counter): each

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "accessible.h"
-#include "announcer.h"
 #include "controls.h"
 #include "dialog_box.h"
 #include "handles.h"
 #include "messages.h"
 #include "picture_control.h"
+#include "popup_automation.h"
 #include "pictures.h"
 #include "result_geometry.h"
 #include "result_resources.h"
@@ -58,10 +58,6 @@ std::wstring wordsOf(ResultPicture picture) {
 
 UINT verdictText(Verdict verdict) { return verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY; }
 
-// Posted as the window first shows, to speak the verdict and the picture's
-// words after readers have spoken the window itself.
-constexpr UINT kSayVerdict = WM_APP + 1;
-
 // A text picture reads as the words of its lettering.
 LRESULT CALLBACK pictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT) {
@@ -92,9 +88,12 @@ private:
     std::array<PictureControl, 4> pictures_;
     UniqueFont messageFont_;
     const WindowIcons &icons_;
+    // The verdict in full is the window's description: readers speak a
+    // dialog with its description as it comes to the foreground, and cancel
+    // whatever they were saying then. An announcement of its own would be
+    // cut off, or said after the dialog's text and so twice.
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
-    std::unique_ptr<Announcer> announcer_;
-    bool verdictSaid_ = false; // once: Windows shows the window again when the board is restored
+    std::unique_ptr<PopupAutomation> automation_;
 };
 
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,22 +129,18 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog_, IDOK);
         return TRUE;
-    case WM_SHOWWINDOW:
-        if (wParam && !verdictSaid_) {
-            verdictSaid_ = true;
-            PostMessageW(dialog_, kSayVerdict, 0, 0);
-        }
-        return FALSE;
-    case kSayVerdict:
-        announcer_->say(Announcement::Verdict,
-                        formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)}));
+    case WM_GETOBJECT: {
+        LRESULT answer = 0;
+        if (!automation_ || !automation_->answer(wParam, lParam, answer))
+            answer = answerWindowGetObject(dialog_, wParam, lParam, spoken_);
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
         return TRUE;
-    case WM_GETOBJECT:
-        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
-        return TRUE;
+    }
     case WM_DESTROY:
         for (PictureControl &picture : pictures_)
             picture.takeBack();
+        if (automation_)
+            automation_->windowGoing();
         return FALSE;
     }
     return FALSE;
@@ -180,7 +175,9 @@ bool ResultWindow::onCreate() {
         placeControl(control, shown.placement);
     }
 
-    announcer_ = std::make_unique<Announcer>(dialog_, spoken_);
+    spoken_->description =
+        formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)});
+    automation_ = std::make_unique<PopupAutomation>(dialog_, spoken_);
     HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
     if (!ok)
         return false;

@@ -49,7 +49,6 @@
 #define IDS_NO_BIRD_ABOVE 5412
 #define IDS_CHOOSE_PUZZLE 5413
 #define IDS_GAME_OVER 5414    // %1 how to start another
-#define IDS_GAME_STARTED 5415 // %1 the puzzle, %2 the count
 #define IDS_EMPTY_AT 5416     // %1 the row, %2 the column
 #define IDS_ROW 5417          // %1 the row, %2 its slots
 #define IDS_ROW_EMPTY 5418
