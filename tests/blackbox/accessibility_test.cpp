@@ -90,10 +90,8 @@ TEST(Accessibility, EveryControlOfEveryWindowAnswersAndReadsRight) {
     EXPECT_EQ(board.childCount(), 11) << "the nine slots, the counter and the announcer";
     // The announcer and the result window answer UI Automation
     // (UiaRootObjectId) with elements of their own.
-    const auto answersUia = [](HWND window) {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutW(window, WM_GETOBJECT, 0, -25, SMTO_ABORTIFHUNG, 5000, &answer);
-        return answer != 0;
+    const auto answersUia = [](HWND window, DWORD_PTR answer = 0) {
+        return SendMessageTimeoutW(window, WM_GETOBJECT, 0, -25, SMTO_ABORTIFHUNG, 5000, &answer) && answer != 0;
     };
     EXPECT_TRUE(answersUia(control(player.board(), Announcer::kControlId)));
 

@@ -93,10 +93,9 @@ void PrintTo(const Notification &notification, std::ostream *out) {
          << "/" << notification.processing;
 }
 
-// Their words are what readers hear, checked through the real program
-// (tests/blackbox/accessibility_test.cpp); here, what kind of news each is.
-// The start and the verdict are no notifications: the board's description
-// and the result window's say them, as readers speak those windows.
+// What kind of news each is; their words are checked through the real
+// program (tests/blackbox/accessibility_test.cpp). The start and the
+// verdict are no notifications: the windows' descriptions say them.
 TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsItIs) {
     Announcer::of(board)->raiseWith(recordNotification);
     const auto press = [&](WPARAM key) { return [=, this] { SendMessageW(board, WM_KEYDOWN, key, 0); }; };
@@ -147,7 +146,8 @@ TEST_F(BoardWindowTest, EachAnnouncementIsOneNotificationThatSaysWhatKindOfNewsI
 // the game ends cleanly, nothing more shows, and the board's object (whose
 // pictures DeleteObject frees) goes only once the move's handler returns.
 testing::ImportPatch *freeing = nullptr;
-int objectsFreed = 0, windowsShown = 0;
+HWND closing = nullptr;
+int objectsFreed = 0, windowsShown = 0, freedWhileClosing = -1;
 BOOL WINAPI countFreed(HGDIOBJ object) {
     ++objectsFreed;
     return reinterpret_cast<decltype(&DeleteObject)>(freeing->original())(object);
@@ -165,10 +165,7 @@ TEST_F(BoardWindowTest, ClosedFromInsideAMoveTheGameEndsOnceTheMoveIsDone) {
     testing::ImportPatch messages("user32.dll", "MessageBoxW", reinterpret_cast<void *>(countMessage));
     ASSERT_TRUE(freed && dialogs && messages);
     freeing = &freed;
-    static HWND closing;
-    static int freedWhileClosing;
     closing = board;
-    freedWhileClosing = -1;
     Announcer::of(board)->raiseWith([](IRawElementProviderSimple *, int, int, BSTR, BSTR) -> HRESULT {
         SendMessageW(closing, WM_CLOSE, 0, 0);
         freedWhileClosing = objectsFreed;

@@ -70,12 +70,8 @@ public:
             PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
         if (!waitFor([&] { return closed_.load(); }, 2s))
             PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        if (waitFor([&] { return closed_.load(); }, 5s)) {
-            ui_.join();
-        } else {
-            ADD_FAILURE() << "the help window's thread does not end";
-            ui_.detach();
-        }
+        EXPECT_TRUE(waitFor([&] { return closed_.load(); }, 5s)) << "the help window's thread does not end";
+        closed_ ? ui_.join() : ui_.detach();
     }
 
     ShownHelpWindow(const ShownHelpWindow &) = delete;

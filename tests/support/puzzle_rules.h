@@ -1,7 +1,6 @@
-// The puzzle as its rules state it, for the tests that play plumaro.exe
-// from outside: the three starts, goals and pars, the neighbours a bird
-// slides to, and the ratings. Written here from the rules, not taken from
-// the program's core, so that a fault in the core is not what they expect.
+// The puzzle's rules (starts, goals, pars, neighbours, ratings) for the
+// tests that play plumaro.exe from outside, written here rather than taken
+// from the program's core, so that a fault in the core is not expected.
 #pragma once
 
 #include <array>
@@ -20,7 +19,6 @@ enum class ResultPicture { InJust17Moves, FewerMoves, InJust23Moves, EmperorWoke
 struct Verdict {
     std::wstring message; // "WELL DONE" or "GOOD TRY"
     ResultPicture picture;
-    bool operator==(const Verdict &) const = default;
 };
 
 // A game played by the rules.
@@ -32,11 +30,9 @@ struct RulesGame {
     bool underWay = false;   // from the start until a verdict is shown
 
     void start(int puzzle);
-    // A click on the slot: its bird slides into the first of its neighbours,
-    // in the rules' order, that is empty. False when nothing moved.
+    // A click on the slot: its bird slides into its first empty neighbour.
     bool move(int slot);
-    // The verdict on the board as it stands; nothing while it is unsolved or
-    // solved below par.
+    // Nothing while the board is unsolved or solved below par.
     std::optional<Verdict> result() const;
     bool showsBird(int slot) const { return slots[slot - 1] >= 1 && slots[slot - 1] <= 8; }
     int emptySlot() const;
