@@ -116,10 +116,6 @@ Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(ow
                         0, 0, 1, 1, owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), instance, this);
     if (window_)
         source_ = new NotificationSource(window_);
-    // A window speaks the way the window that owns it does (a test may have
-    // given that one a function of its own).
-    if (const Announcer *owners = of(GetWindow(owner, GW_OWNER)))
-        raise_ = owners->raise_;
 }
 
 Announcer::~Announcer() {

@@ -55,8 +55,7 @@ public:
 
     // The announcer of the window, or nullptr.
     static Announcer *of(HWND window);
-    // Raises notifications through `raise` from now on, and so do the
-    // announcers of windows this window owns that are made later: for tests.
+    // Raises notifications through `raise` from now on: for tests.
     void raiseWith(RaiseNotification raise) { raise_ = raise; }
 
 private:
