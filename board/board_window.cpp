@@ -99,9 +99,10 @@ LRESULT BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     BoardWindow *self = boardOf(window);
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
+    const bool windowGoes = message == WM_NCDESTROY;
+    if (windowGoes)
         SetWindowLongPtrW(window, GWLP_USERDATA, 0); // no later message reaches the object
-    return callInto(self, [&] { return self->handle(message, wParam, lParam); }, message == WM_NCDESTROY);
+    return callInto(self, [&] { return self->handle(message, wParam, lParam); }, windowGoes);
 }
 
 LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

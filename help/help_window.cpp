@@ -369,8 +369,7 @@ void HelpWindow::openLink() {
 void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page) {
     HelpWindow window(instance, page);
     if (showDialogBox(owner, instance, kStyle, kExStyle, guarded<HelpWindow::dialogProc>,
-                      reinterpret_cast<LPARAM>(&window)) ==
-        -1)
+                      reinterpret_cast<LPARAM>(&window)) == -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);
 }
 

@@ -14,8 +14,8 @@
 #include "handles.h"
 #include "messages.h"
 #include "picture_control.h"
-#include "popup_automation.h"
 #include "pictures.h"
+#include "popup_automation.h"
 #include "result_geometry.h"
 #include "result_resources.h"
 #include "subclass.h"
@@ -175,8 +175,7 @@ bool ResultWindow::onCreate() {
         placeControl(control, shown.placement);
     }
 
-    spoken_->description =
-        formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)});
+    spoken_->description = formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)});
     automation_ = std::make_unique<PopupAutomation>(dialog_, spoken_);
     HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
     if (!ok)
@@ -201,8 +200,8 @@ void ResultWindow::paintBackground(HDC dc) {
 
 void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIcons &icons) {
     ResultWindow window(instance, result, icons);
-    if (showDialogBox(owner, instance, kStyle, 0, guarded<ResultWindow::dialogProc>, reinterpret_cast<LPARAM>(&window)) ==
-        -1) {
+    if (showDialogBox(owner, instance, kStyle, 0, guarded<ResultWindow::dialogProc>,
+                      reinterpret_cast<LPARAM>(&window)) == -1) {
         // The window or its pictures could not be made: the player still
         // learns the verdict.
         showProgramMessage(owner, result.verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY);

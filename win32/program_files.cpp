@@ -31,7 +31,8 @@ namespace {
 
 // Reads the file's first bytes, at most `most` of them, or, if `wholeOnly`,
 // all of a file no longer than that and nothing of a longer one.
-DWORD readFirstBytes(const std::wstring &path, std::uint64_t most, bool wholeOnly, std::vector<BYTE> &bytes, bool &whole) {
+DWORD readFirstBytes(const std::wstring &path, std::uint64_t most, bool wholeOnly, std::vector<BYTE> &bytes,
+                     bool &whole) {
     bytes.clear();
     HANDLE opened =
         CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -48,9 +48,9 @@
 #define IDS_NO_BIRD_BELOW 5411
 #define IDS_NO_BIRD_ABOVE 5412
 #define IDS_CHOOSE_PUZZLE 5413
-#define IDS_GAME_OVER 5414    // %1 how to start another
-#define IDS_EMPTY_AT 5416     // %1 the row, %2 the column
-#define IDS_ROW 5417          // %1 the row, %2 its slots
+#define IDS_GAME_OVER 5414 // %1 how to start another
+#define IDS_EMPTY_AT 5416  // %1 the row, %2 the column
+#define IDS_ROW 5417       // %1 the row, %2 its slots
 #define IDS_ROW_EMPTY 5418
 #define IDS_COUNT_AND_PAR 5419 // %1 the count, %2 the par
 #define IDS_GAME_SO_FAR 5420   // %1 the puzzle, %2 the count, %3 the par

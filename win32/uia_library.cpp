@@ -16,8 +16,7 @@ const UiaLibrary &UiaLibrary::get() {
             systemFunction<decltype(found.returnRawElementProvider)>(kUia, "UiaReturnRawElementProvider");
         found.hostProviderFromHwnd =
             systemFunction<decltype(found.hostProviderFromHwnd)>(kUia, "UiaHostProviderFromHwnd");
-        found.disconnectProvider =
-            systemFunction<decltype(found.disconnectProvider)>(kUia, "UiaDisconnectProvider");
+        found.disconnectProvider = systemFunction<decltype(found.disconnectProvider)>(kUia, "UiaDisconnectProvider");
         found.sysAllocString = systemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
         found.sysFreeString = systemFunction<decltype(&SysFreeString)>(L"oleaut32.dll", "SysFreeString");
         return found;

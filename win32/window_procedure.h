@@ -40,7 +40,8 @@ public:
 
     // Runs call() as a call into object. `windowGoes` marks the call that
     // handles the window's last message, WM_NCDESTROY.
-    template <typename Call> friend decltype(auto) callInto(WindowObject *object, Call &&call, bool windowGoes = false) {
+    template <typename Call>
+    friend decltype(auto) callInto(WindowObject *object, Call &&call, bool windowGoes = false) {
         const Running running(object, windowGoes);
         return call();
     }

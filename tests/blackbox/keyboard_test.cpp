@@ -12,7 +12,6 @@
 namespace plumaro::testing {
 namespace {
 
-
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(player.board(), nullptr); }

@@ -15,8 +15,8 @@ constexpr Slots kGoals[] = {{0, 0, 5, 0, 0, 2, 0, 0, 0}, {1, 2, 3, 4, 5, 6, 7, 8
 constexpr int kPars[] = {17, 23, 17};
 // Each slot's neighbours, in the order the rule tests them: never diagonal,
 // never from the end of a row to the start of the next.
-const std::vector<int> kNeighbours[] = {{2, 4}, {1, 3, 5}, {2, 6}, {1, 5, 7}, {2, 4, 6, 8},
-                                        {3, 5, 9}, {4, 8}, {5, 7, 9}, {6, 8}};
+const std::vector<int> kNeighbours[] = {{2, 4},    {1, 3, 5}, {2, 6},    {1, 5, 7}, {2, 4, 6, 8},
+                                        {3, 5, 9}, {4, 8},    {5, 7, 9}, {6, 8}};
 
 } // namespace
 
