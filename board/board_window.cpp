@@ -102,7 +102,8 @@ LRESULT BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     const bool windowGoes = message == WM_NCDESTROY;
     if (windowGoes)
         SetWindowLongPtrW(window, GWLP_USERDATA, 0); // no later message reaches the object
-    return callInto(self, [&] { return self->handle(message, wParam, lParam); }, windowGoes);
+    const auto handleIt = [&] { return self->handle(message, wParam, lParam); };
+    return callInto(self, handleIt, windowGoes);
 }
 
 LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
