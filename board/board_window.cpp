@@ -23,6 +23,7 @@
 #include "spoken_texts.h"
 #include "subclass.h"
 #include "texts.h"
+#include "window_procedure.h"
 #include "window_sizing.h"
 
 namespace plumaro {
@@ -56,7 +57,7 @@ BoardWindow *boardOf(HWND window) { return reinterpret_cast<BoardWindow *>(GetWi
 bool BoardWindow::registerClasses(HINSTANCE instance) {
     WNDCLASSEXW board{};
     board.cbSize = sizeof board;
-    board.lpfnWndProc = windowProc;
+    board.lpfnWndProc = guarded<windowProc>;
     board.hInstance = instance;
     board.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_BOARD));
     board.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -67,7 +68,7 @@ bool BoardWindow::registerClasses(HINSTANCE instance) {
     // Slots set the pointer themselves and paint every pixel.
     WNDCLASSEXW slot{};
     slot.cbSize = sizeof slot;
-    slot.lpfnWndProc = slotProc;
+    slot.lpfnWndProc = guarded<slotProc>;
     slot.hInstance = instance;
     slot.lpszClassName = kSlotClassName;
 
@@ -84,16 +85,16 @@ HWND BoardWindow::create(HINSTANCE instance, int &exitCode) {
         showProgramMessage(nullptr, IDS_BOARD_NOT_CREATED);
         return nullptr;
     }
+    // Start-up may show a message box, in whose loop the window may go.
     BoardWindow *board = boardOf(window);
-    if (!board->startUp(exitCode)) {
+    if (!callInto(board, [&] { return board->started_ = board->startUp(exitCode); })) {
         DestroyWindow(window); // after the reason was shown: it ends no message loop
         return nullptr;
     }
-    board->started_ = true;
     return window;
 }
 
-LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto *instance = static_cast<HINSTANCE>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BoardWindow(window, instance)));
@@ -101,12 +102,11 @@ LRESULT CALLBACK BoardWindow::windowProc(HWND window, UINT message, WPARAM wPara
     BoardWindow *self = boardOf(window);
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = self->handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete self;
-    }
-    return result;
+    const bool windowGoes = message == WM_NCDESTROY;
+    if (windowGoes)
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0); // no later message reaches the object
+    const auto handleIt = [&] { return self->handle(message, wParam, lParam); };
+    return callInto(self, handleIt, windowGoes);
 }
 
 LRESULT BoardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -231,7 +231,7 @@ bool BoardWindow::createCounter() {
                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MOVES)), instance_, nullptr);
     if (!counter_)
         return false;
-    subclassControl(counter_, counterProc);
+    subclassControl(counter_, guarded<counterProc>);
     layOutCounter();
     return true;
 }
@@ -279,13 +279,13 @@ void BoardWindow::paintSlot(HWND slot, int index) {
     EndPaint(slot, &paint);
 }
 
-LRESULT CALLBACK BoardWindow::slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BoardWindow::slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     BoardWindow *self = boardOf(GetParent(slot));
     if (!self)
         return DefWindowProcW(slot, message, wParam, lParam);
     const auto id = std::find(kSlotIds.begin(), kSlotIds.end(), GetDlgCtrlID(slot));
     const int index = static_cast<int>(id - kSlotIds.begin()) + 1;
-    return self->handleSlot(slot, index, message, wParam, lParam);
+    return callInto(self, [&] { return self->handleSlot(slot, index, message, wParam, lParam); });
 }
 
 LRESULT BoardWindow::handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -362,6 +362,8 @@ void BoardWindow::onSlotClicked(int index) {
     game_.move(index);
     showGame();
     sayMove(before, index);
+    if (windowGone()) // closed while the move was said
+        return;
     showResultIfSolved();
 }
 
@@ -432,7 +434,10 @@ void BoardWindow::startGame(int puzzle) {
     createCounter(); // should Windows refuse it, the game plays on uncounted
     game_.start(puzzle);
     showGame();
-    say(Announcement::Start, startText(game_));
+    // The start is said once, by the board's description: a game starts
+    // from the File menu, and as the menu closes readers speak the board,
+    // which has the focus, again. A notification as well would say it twice.
+    spoken_->description = boardDescription(game_);
 }
 
 // Touches only what changes (a move changes two slots and the counter): each

@@ -16,10 +16,11 @@
 #include "help_window.h"
 #include "startup_sound.h"
 #include "window_icon.h"
+#include "window_procedure.h"
 
 namespace plumaro {
 
-class BoardWindow {
+class BoardWindow : public WindowObject {
 public:
     static constexpr wchar_t kClassName[] = L"PlumaroBoard";
     static constexpr wchar_t kSlotClassName[] = L"PlumaroSlot";
@@ -37,8 +38,8 @@ public:
 private:
     BoardWindow(HWND window, HINSTANCE instance) : window_(window), instance_(instance) {}
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT slotProc(HWND slot, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleSlot(HWND slot, int index, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -20,6 +20,11 @@ UINT way(int from, int to) {
     return to < from ? IDS_WAY_UP : IDS_WAY_DOWN;
 }
 
+std::wstring emptySlotText(const Game &game) {
+    const int slot = game.emptySlot();
+    return formatText(IDS_EMPTY_AT, {number((slot - 1) / 3 + 1), number((slot - 1) % 3 + 1)});
+}
+
 std::wstring countSoFar(const Game &game) {
     return formatText(IDS_GAME_SO_FAR, {number(game.puzzle), movesText(game.moves), number(parOf(game.puzzle))});
 }
@@ -60,13 +65,6 @@ std::wstring noBirdText(Arrow arrow) {
 
 std::wstring noGameText(const Game &game) { return game.puzzle == 0 ? loadText(IDS_CHOOSE_PUZZLE) : gameOverText(); }
 
-std::wstring startText(const Game &game) {
-    std::wstring text = formatText(IDS_GAME_STARTED, {number(game.puzzle), movesText(game.moves)});
-    if (const int slot = game.emptySlot())
-        text += L" " + formatText(IDS_EMPTY_AT, {number((slot - 1) / 3 + 1), number((slot - 1) % 3 + 1)});
-    return text;
-}
-
 std::wstring boardText(const Game &game) {
     std::wstring text;
     for (int row = 0; row < 3; ++row) {
@@ -94,7 +92,7 @@ std::wstring boardDescription(const Game &game) {
         return formatText(IDS_BEFORE_FIRST_GAME, {loadText(IDS_CHOOSE_PUZZLE)});
     if (!game.underWay)
         return countSoFar(game) + L" " + gameOverText() + L".";
-    return countSoFar(game) + L" " + loadText(IDS_KEYS);
+    return countSoFar(game) + L" " + emptySlotText(game) + L" " + loadText(IDS_KEYS);
 }
 
 } // namespace plumaro

@@ -21,13 +21,13 @@ std::wstring noBirdText(Arrow arrow);
 // A press while no game is under way: before the first game, or after a verdict.
 std::wstring noGameText(const Game &game);
 
-// A new game: "Puzzle 2, 0 moves. The empty slot is in row 3, column 2."
-std::wstring startText(const Game &game);
 // The rows the player sees, top to bottom: "Row 1: 5, empty, 6. Row 2: 1, 2, 3."
 std::wstring boardText(const Game &game);
 // "4 moves, par 17"; before the first game, how to start one.
 std::wstring countText(const Game &game);
-// What the board says first when it gets the focus: the game so far and the keys.
+// What the board says first when it gets the focus, the start of a game
+// too: the game so far, where the empty slot is and the keys: "Puzzle 2,
+// 0 moves, par 23. The empty slot is in row 3, column 2. The arrow keys..."
 std::wstring boardDescription(const Game &game);
 
 } // namespace plumaro

@@ -25,6 +25,7 @@
 #include "subclass.h"
 #include "system_library.h"
 #include "texts.h"
+#include "window_procedure.h"
 #include "window_sizing.h"
 
 namespace plumaro {
@@ -248,9 +249,10 @@ bool HelpWindow::createControls() {
     if (!text_ || !okButton_ || !aboutButton_ || !rulesButton_ || !rulesPictureControl_ || !logoControl_ || !link_)
         return false;
     SendMessageW(dialog_, DM_SETDEFID, IDC_HELP_OK, 0);
-    subclassControl(link_, linkProc);
-    // No limit but the file's length.
-    SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
+    subclassControl(link_, guarded<linkProc>);
+    // As much as a help text can hold: by default the box would take only
+    // 32767 characters.
+    SendMessageW(text_, EM_SETLIMITTEXT, kMostHelpCharacters, 0);
     return true;
 }
 
@@ -393,8 +395,8 @@ void HelpWindow::openLink() {
 
 void showHelpWindow(HWND owner, HINSTANCE instance, HelpPage page, HandCursors &hands) {
     HelpWindow window(owner, instance, page, hands);
-    if (showDialogBox(owner, instance, kStyle, kExStyle, HelpWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) ==
-        -1)
+    if (showDialogBox(owner, instance, kStyle, kExStyle, guarded<HelpWindow::dialogProc>,
+                      reinterpret_cast<LPARAM>(&window)) == -1)
         showProgramMessage(owner, IDS_HELP_NOT_SHOWN);
 }
 

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "accessible.h"
-#include "announcer.h"
 #include "controls.h"
 #include "dialog_box.h"
 #include "display_scale.h"
@@ -17,11 +16,13 @@
 #include "messages.h"
 #include "picture_control.h"
 #include "pictures.h"
+#include "popup_automation.h"
 #include "result_geometry.h"
 #include "result_resources.h"
 #include "subclass.h"
 #include "texts.h"
 #include "window_icon.h"
+#include "window_procedure.h"
 #include "window_sizing.h"
 
 namespace plumaro {
@@ -58,10 +59,6 @@ std::wstring wordsOf(ResultPicture picture) {
 }
 
 UINT verdictText(Verdict verdict) { return verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY; }
-
-// Posted as the window first shows, to speak the verdict and the picture's
-// words after readers have spoken the window itself.
-constexpr UINT kSayVerdict = WM_APP + 1;
 
 // A text picture reads as the words of its lettering.
 LRESULT CALLBACK pictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,9 +97,12 @@ private:
     UniqueFont font_; // the dialog's font at the window's scale
     const WindowIconFile &iconFile_;
     WindowIcons icons_;
+    // The verdict in full is the window's description: readers speak a
+    // dialog with its description as it comes to the foreground, and cancel
+    // whatever they were saying then. An announcement of its own would be
+    // cut off, or said after the dialog's text and so twice.
     std::shared_ptr<SpokenTexts> spoken_ = std::make_shared<SpokenTexts>();
-    std::unique_ptr<Announcer> announcer_;
-    bool verdictSaid_ = false; // once: Windows shows the window again when the board is restored
+    std::unique_ptr<PopupAutomation> automation_;
 };
 
 INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,19 +138,13 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog_, IDOK);
         return TRUE;
-    case WM_SHOWWINDOW:
-        if (wParam && !verdictSaid_) {
-            verdictSaid_ = true;
-            PostMessageW(dialog_, kSayVerdict, 0, 0);
-        }
-        return FALSE;
-    case kSayVerdict:
-        announcer_->say(Announcement::Verdict,
-                        formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)}));
+    case WM_GETOBJECT: {
+        LRESULT answer = 0;
+        if (!automation_ || !automation_->answer(wParam, lParam, answer))
+            answer = answerWindowGetObject(dialog_, wParam, lParam, spoken_);
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
         return TRUE;
-    case WM_GETOBJECT:
-        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answerWindowGetObject(dialog_, wParam, lParam, spoken_));
-        return TRUE;
+    }
     case WM_GETDPISCALEDSIZE:
         answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
@@ -161,6 +155,8 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         for (PictureControl &picture : pictures_)
             picture.takeBack();
+        if (automation_)
+            automation_->windowGoing();
         return FALSE;
     }
     return FALSE;
@@ -183,9 +179,10 @@ bool ResultWindow::onCreate() {
         HWND control = addControl(dialog_, L"STATIC", L"", kPictureControls[at], visible | SS_BITMAP);
         if (!control)
             return false;
-        subclassControl(control, pictureProc);
+        subclassControl(control, guarded<pictureProc>);
     }
-    announcer_ = std::make_unique<Announcer>(dialog_, spoken_);
+    spoken_->description = formatText(IDS_VERDICT, {loadText(verdictText(result_.verdict)), wordsOf(result_.picture)});
+    automation_ = std::make_unique<PopupAutomation>(dialog_, spoken_);
     HWND ok = addControl(dialog_, L"BUTTON", loadText(IDS_OK), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
     if (!ok || !layOut(fontDpi_))
         return false;
@@ -249,7 +246,8 @@ void ResultWindow::paintBackground(HDC dc) {
 
 void showResultWindow(HWND owner, HINSTANCE instance, const Result &result, const WindowIconFile &icons) {
     ResultWindow window(owner, instance, result, icons);
-    if (showDialogBox(owner, instance, kStyle, 0, ResultWindow::dialogProc, reinterpret_cast<LPARAM>(&window)) == -1) {
+    if (showDialogBox(owner, instance, kStyle, 0, guarded<ResultWindow::dialogProc>,
+                      reinterpret_cast<LPARAM>(&window)) == -1) {
         // The window or its pictures could not be made: the player still
         // learns the verdict.
         showProgramMessage(owner, result.verdict == Verdict::WellDone ? IDS_WELL_DONE : IDS_GOOD_TRY);

@@ -10,7 +10,8 @@
 
 #include "com_apartment.h"
 #include "com_object.h"
-#include "system_library.h"
+#include "uia_library.h"
+#include "window_procedure.h"
 
 namespace plumaro {
 
@@ -26,14 +27,6 @@ enum Processing { ImportantAll, ImportantMostRecent, All, MostRecent, CurrentThe
 // not speak as a window of its own.
 constexpr long kCustomControlType = 50025;
 
-// From uiautomationcoreapi.h, which not every compiler's copy of the
-// Windows headers can include: the object id of UI Automation's requests,
-// the error for an element that is gone, and two of its functions.
-constexpr long kUiaRootObjectId = -25;
-constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);
-using ReturnRawElementProvider = LRESULT(WINAPI *)(HWND, WPARAM, LPARAM, IRawElementProviderSimple *);
-using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
-
 struct Treatment {
     Kind kind;
     Processing processing;
@@ -47,48 +40,11 @@ Treatment treatmentOf(Announcement what) {
         return {ActionCompleted, MostRecent, L"move"};
     case Announcement::Refusal:
         return {ActionAborted, MostRecent, L"refusal"};
-    case Announcement::Start:
-        return {Other, All, L"start"};
     case Announcement::Reading:
-        return {Other, ImportantMostRecent, L"reading"};
-    case Announcement::Verdict:
         break;
     }
-    return {ActionCompleted, ImportantAll, L"verdict"};
+    return {Other, ImportantMostRecent, L"reading"};
 }
-
-// The functions of UI Automation and OLE automation the announcer needs.
-// Found at the first announcement or UI Automation request, never at
-// start-up, and kept for the life of the process. The notification event
-// is missing before Windows 10 1709 and under Wine 8: a static import of it
-// would stop the program from starting there.
-struct UiaLibrary {
-    RaiseNotification raiseNotification = nullptr;
-    BOOL(WINAPI *clientsAreListening)() = nullptr;
-    ReturnRawElementProvider returnRawElementProvider = nullptr;
-    HostProviderFromHwnd hostProviderFromHwnd = nullptr;
-    HRESULT(WINAPI *disconnectProvider)(IRawElementProviderSimple *) = nullptr;
-    decltype(&SysAllocString) sysAllocString = nullptr;
-    decltype(&SysFreeString) sysFreeString = nullptr;
-
-    static const UiaLibrary &get() {
-        static const UiaLibrary library = [] {
-            constexpr wchar_t kUia[] = L"uiautomationcore.dll";
-            UiaLibrary found;
-            found.raiseNotification = systemFunction<RaiseNotification>(kUia, "UiaRaiseNotificationEvent");
-            found.clientsAreListening = systemFunction<BOOL(WINAPI *)()>(kUia, "UiaClientsAreListening");
-            found.returnRawElementProvider =
-                systemFunction<ReturnRawElementProvider>(kUia, "UiaReturnRawElementProvider");
-            found.hostProviderFromHwnd = systemFunction<HostProviderFromHwnd>(kUia, "UiaHostProviderFromHwnd");
-            found.disconnectProvider =
-                systemFunction<HRESULT(WINAPI *)(IRawElementProviderSimple *)>(kUia, "UiaDisconnectProvider");
-            found.sysAllocString = systemFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString");
-            found.sysFreeString = systemFunction<decltype(&SysFreeString)>(L"oleaut32.dll", "SysFreeString");
-            return found;
-        }();
-        return library;
-    }
-};
 
 // The UI Automation element the notifications come from: the announcer's
 // window, of no standard type, which neither takes the focus nor counts as
@@ -140,11 +96,6 @@ private:
     HWND window_;
 };
 
-// JAWS loads its hook library into the programs it reads. Its makers
-// document no support for UI Automation notifications, JAWS has been
-// reported to ignore them, and its default scripts speak MSAA alerts.
-bool jawsIsRunning() { return GetModuleHandleW(L"jhook.dll") != nullptr; }
-
 } // namespace
 
 Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(owner), texts_(std::move(texts)) {
@@ -152,7 +103,7 @@ Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(ow
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     if (!GetClassInfoExW(instance, kClassName, &type)) {
-        type.lpfnWndProc = windowProc;
+        type.lpfnWndProc = guarded<windowProc>;
         type.hInstance = instance;
         type.lpszClassName = kClassName;
         RegisterClassExW(&type);
@@ -165,10 +116,6 @@ Announcer::Announcer(HWND owner, std::shared_ptr<SpokenTexts> texts) : owner_(ow
                         0, 0, 1, 1, owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), instance, this);
     if (window_)
         source_ = new NotificationSource(window_);
-    // A window speaks the way the window that owns it does (a test may have
-    // given that one a function of its own).
-    if (const Announcer *owners = of(GetWindow(owner, GW_OWNER)))
-        raise_ = owners->raise_;
 }
 
 Announcer::~Announcer() {
@@ -199,10 +146,6 @@ bool Announcer::notify(Announcement what, const std::wstring &words) {
             return false;
         raise = uia.raiseNotification;
     }
-    // Asked last: looking for a library that is not loaded takes Wine a
-    // millisecond.
-    if (jawsIsRunning())
-        return false;
     if (!uia.sysAllocString || !uia.sysFreeString || !useComOnThisThread())
         return false;
     const Treatment treatment = treatmentOf(what);
@@ -222,17 +165,14 @@ LRESULT CALLBACK Announcer::windowProc(HWND window, UINT message, WPARAM wParam,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     auto *self = reinterpret_cast<Announcer *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
-    case WM_GETOBJECT:
+    case WM_GETOBJECT: {
         // UI Automation clients get the notifications' source; MSAA clients
         // the system's object for the window.
-        if (self && self->source_ && static_cast<long>(lParam) == kUiaRootObjectId) {
-            const auto returnSource = UiaLibrary::get().returnRawElementProvider;
-            if (returnSource && useComOnThisThread()) {
-                self->uiaUsed_ = true;
-                return returnSource(window, wParam, lParam, self->source_);
-            }
-        }
+        LRESULT answer = 0;
+        if (self && answerUiaRequest(window, wParam, lParam, self->source_, self->uiaUsed_, answer))
+            return answer;
         break;
+    }
     case WM_NCHITTEST:
         return HTTRANSPARENT;
     case WM_ERASEBKGND:
@@ -249,15 +189,8 @@ LRESULT CALLBACK Announcer::windowProc(HWND window, UINT message, WPARAM wParam,
         return 0;
     }
     case WM_DESTROY:
-        if (self && self->uiaUsed_) {
-            // Clients let go of the source: no new requests reach it, and
-            // those that hold it hear that it is gone.
-            const UiaLibrary &uia = UiaLibrary::get();
-            if (uia.returnRawElementProvider)
-                uia.returnRawElementProvider(window, 0, 0, nullptr);
-            if (uia.disconnectProvider && !InSendMessage())
-                uia.disconnectProvider(self->source_);
-        }
+        if (self)
+            releaseUiaElement(window, self->source_, self->uiaUsed_);
         break;
     case WM_NCDESTROY:
         if (self)

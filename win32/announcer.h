@@ -1,5 +1,5 @@
-// What a window says to a screen reader now: a move, a refusal, the start of
-// a game, a reading the player asked for, a verdict.
+// What a window says to a screen reader now: a move, a refusal, a reading
+// the player asked for.
 #pragma once
 
 #include <windows.h>
@@ -14,13 +14,14 @@ struct IRawElementProviderSimple;
 
 namespace plumaro {
 
-// What is said, which tells readers how to treat it.
+// What is said, which tells readers how to treat it. The start of a game
+// and a verdict are no announcements: readers speak them with the window
+// that shows them, the board as the focus comes back to it from the File
+// menu, the result window as it opens (its description).
 enum class Announcement {
     Move,    // a bird moved: the next move's words may take its place
     Refusal, // nothing moved, and why: likewise
-    Start,   // a game begins
     Reading, // the board or the count, which the player asked to hear
-    Verdict, // a solved puzzle's result: never dropped
 };
 
 // UiaRaiseNotificationEvent, with its NotificationKind and
@@ -30,11 +31,11 @@ using RaiseNotification = HRESULT(WINAPI *)(IRawElementProviderSimple *source, i
 
 // Speaks for a window. Each announcement is a UI Automation notification
 // raised from a tiny window of the announcer's own inside it, which
-// Narrator, NVDA and other UI Automation clients speak wherever the player
-// is looking. Where no notification can be heard (Windows before 10 1709,
-// Wine, no UI Automation client listening, or JAWS, whose makers document
-// no support for them), it is an MSAA alert on the window's client object
-// instead, never both.
+// Narrator, NVDA, JAWS and other UI Automation clients speak wherever the
+// player is looking. Where none can be raised or none would be heard
+// (Windows before 10 1709, Wine, no UI Automation client listening), it is
+// an MSAA alert on the window's client object instead, never both: readers
+// that hear both would say it twice.
 class Announcer {
 public:
     // The control id of the announcer's window inside the window it speaks for.
@@ -54,8 +55,7 @@ public:
 
     // The announcer of the window, or nullptr.
     static Announcer *of(HWND window);
-    // Raises notifications through `raise` from now on, and so do the
-    // announcers of windows this window owns that are made later: for tests.
+    // Raises notifications through `raise` from now on: for tests.
     void raiseWith(RaiseNotification raise) { raise_ = raise; }
 
 private:

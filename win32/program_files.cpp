@@ -27,7 +27,12 @@ std::wstring longPathForm(const std::wstring &path) {
     return path;
 }
 
-DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector<BYTE> &bytes) {
+namespace {
+
+// Reads the file's first bytes, at most `most` of them, or, if `wholeOnly`,
+// all of a file no longer than that and nothing of a longer one.
+DWORD readFirstBytes(const std::wstring &path, std::uint64_t most, bool wholeOnly, std::vector<BYTE> &bytes,
+                     bool &whole) {
     bytes.clear();
     HANDLE opened =
         CreateFileW(longPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -39,10 +44,11 @@ DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector
     if (!GetFileSizeEx(file.get(), &size))
         return GetLastError();
     const auto total = static_cast<std::uint64_t>(size.QuadPart);
-    if (total > largest || total > bytes.max_size())
+    whole = total <= most;
+    if ((wholeOnly && !whole) || std::min(total, most) > bytes.max_size())
         return ERROR_FILE_TOO_LARGE;
     try {
-        bytes.resize(static_cast<std::size_t>(total));
+        bytes.resize(static_cast<std::size_t>(std::min(total, most)));
     } catch (const std::bad_alloc &) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }
@@ -63,6 +69,17 @@ DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector
     }
     bytes.resize(done);
     return ERROR_SUCCESS;
+}
+
+} // namespace
+
+DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector<BYTE> &bytes) {
+    bool whole = false;
+    return readFirstBytes(path, largest, true, bytes, whole);
+}
+
+DWORD readFileStart(const std::wstring &path, std::size_t most, std::vector<BYTE> &bytes, bool &whole) {
+    return readFirstBytes(path, most, false, bytes, whole);
 }
 
 } // namespace plumaro

@@ -22,4 +22,9 @@ std::wstring longPathForm(const std::wstring &path);
 // empty on failure.
 DWORD readFileBytes(const std::wstring &path, std::uint64_t largest, std::vector<BYTE> &bytes);
 
+// The first `most` bytes of the file at `path`, all of a shorter one, opened
+// as readFileBytes opens it: nothing beyond them is read or held. `whole`
+// tells whether they are the whole file. Returns 0 or the Win32 error.
+DWORD readFileStart(const std::wstring &path, std::size_t most, std::vector<BYTE> &bytes, bool &whole);
+
 } // namespace plumaro

@@ -6,8 +6,9 @@
 
 namespace plumaro {
 
-// Puts `procedure` in front of the control's window procedure. The control's
-// GWLP_USERDATA keeps the procedure it had, so it must not be used otherwise.
+// Puts `procedure` (guarded<...>, as every procedure of the program) in
+// front of the control's window procedure. The control's GWLP_USERDATA keeps
+// the procedure it had, so it must not be used otherwise.
 void subclassControl(HWND control, WNDPROC procedure);
 
 // Passes a message on to the procedure the control had before subclassControl.

@@ -15,6 +15,7 @@
 #define IDS_BOARD_NOT_CREATED 5102
 #define IDS_HELP_NOT_SHOWN 5103
 #define IDS_LINK_FAILED 5104
+#define IDS_UNEXPECTED_ERROR 5105 // a fault the game cannot go on from
 
 // The run-time error report
 #define IDS_RUNTIME_ERROR 5201 // %1 what failed, %2 the file, %3 why
@@ -46,10 +47,9 @@
 #define IDS_NO_BIRD_BELOW 5411
 #define IDS_NO_BIRD_ABOVE 5412
 #define IDS_CHOOSE_PUZZLE 5413
-#define IDS_GAME_OVER 5414    // %1 how to start another
-#define IDS_GAME_STARTED 5415 // %1 the puzzle, %2 the count
-#define IDS_EMPTY_AT 5416     // %1 the row, %2 the column
-#define IDS_ROW 5417          // %1 the row, %2 its slots
+#define IDS_GAME_OVER 5414 // %1 how to start another
+#define IDS_EMPTY_AT 5416  // %1 the row, %2 the column
+#define IDS_ROW 5417       // %1 the row, %2 its slots
 #define IDS_ROW_EMPTY 5418
 #define IDS_COUNT_AND_PAR 5419 // %1 the count, %2 the par
 #define IDS_GAME_SO_FAR 5420   // %1 the puzzle, %2 the count, %3 the par

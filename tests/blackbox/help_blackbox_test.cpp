@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -223,14 +224,23 @@ TEST_F(HelpFiles, TheTextIsShownAsStoredWithBytesAbove127FromTheAnsiCodePage) {
     closeWithKey(help, VK_ESCAPE);
 }
 
-// As today's editors save them; a file that is not UTF-8 reads as it always did.
-TEST_F(HelpFiles, ValidUtf8IsShownAsUtf8WithoutItsByteOrderMark) {
+// As Notepad and today's editors save them; a file that is not UTF-8 reads
+// as it always did.
+TEST_F(HelpFiles, EachEncodingNotepadWritesIsShownWithoutItsByteOrderMark) {
     ASSERT_NE(board_, nullptr);
     const std::string bom = "\xEF\xBB\xBF";
+    const std::wstring bird = L"Caf\u00E9 \u20AC \U0001F426\r\n";
+    std::string utf16LittleEndian = "\xFF\xFE", utf16BigEndian = "\xFE\xFF";
+    for (const wchar_t unit : bird) {
+        utf16LittleEndian += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        utf16BigEndian += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
     const std::pair<std::string, std::wstring> rows[] = {
         {bom + "Caf\xC3\xA9\r\n", L"Caf\u00E9\r\n"},
         {"Caf\xC3\xA9 5 \xE2\x82\xAC", L"Caf\u00E9 5 \u20AC"},
         {bom + "Caf\xE9", fromAnsi(bom + "Caf\xE9")},
+        {utf16LittleEndian, bird},
+        {utf16BigEndian, bird},
     };
     for (const auto &[stored, shown] : rows) {
         writeBytes(file(runtime_files::kRules.name), stored);
@@ -392,19 +402,22 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     if (!browser)
         GTEST_SKIP() << "the stand-in browser needs Wine's shell";
 
-    // Each Tab moves the focus on, and in the rules state never to the
-    // hidden link.
+    // Each Tab moves the focus on, in the rules state round the text and
+    // the three buttons, never to the hidden link.
     HWND help = player_.openHelp('R');
     ASSERT_NE(help, nullptr);
     HWND link = control(help, IDC_LINK);
     const auto tab = [&] {
         const HWND from = focus(help);
         pressKey(VK_TAB);
-        waitFor([&] { return focus(help) != from; });
+        EXPECT_TRUE(waitFor([&] { return focus(help) != from; })) << "Tab leaves the focus where it was";
         return focus(help);
     };
+    std::set<HWND> reached;
     for (int tabs = 0; tabs < 6; ++tabs)
-        EXPECT_NE(tab(), link);
+        reached.insert(tab());
+    EXPECT_EQ(reached, (std::set<HWND>{control(help, IDC_HELP_TEXT), control(help, IDC_HELP_OK),
+                                       control(help, IDC_HELP_ABOUT), control(help, IDC_HELP_RULES)}));
 
     press(help, IDC_HELP_ABOUT);
     ASSERT_TRUE(shows(help, HelpState::About, aboutText()));
@@ -419,10 +432,14 @@ TEST_F(HelpLink, TabReachesTheLinkWhichShowsTheFocusAndOpensWithEnterOrSpace) {
     EXPECT_TRUE(waitFor([&] { return (focused = pixelsOf(link)) != unfocused; })) << "the link does not show the focus";
     // The rectangle is inverted over the whole label: repainting part of the
     // label must leave it whole. The repaint is done when RedrawWindow
-    // returns; the pause lets it reach the screen.
+    // returns; the window reaches the screen in the order it was painted, so
+    // a change to the text box painted afterwards shows once it is there.
     const RECT leftPart{0, 0, 40, 18};
     RedrawWindow(link, &leftPart, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    settle(100ms);
+    HWND box = control(help, IDC_HELP_TEXT);
+    const auto boxBefore = pixelsOf(box);
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Painted after the link."));
+    ASSERT_TRUE(waitFor([&] { return pixelsOf(box) != boxBefore; })) << "the text box does not repaint";
     EXPECT_TRUE(pixelsOf(link) == focused) << "a partial repaint breaks the focus rectangle";
 
     pressKey(VK_RETURN);

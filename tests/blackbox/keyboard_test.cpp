@@ -1,5 +1,6 @@
 // Playing plumaro.exe without the mouse: the arrow keys slide birds exactly
-// as clicks do, and do nothing where a click would do nothing.
+// as clicks do, and do nothing where a click would do nothing. The verdicts
+// they earn are rated with the mouse's (tests/blackbox/play_test.cpp).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,40 +12,12 @@
 namespace plumaro::testing {
 namespace {
 
-using solver::Slot7;
-
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(player.board(), nullptr); }
 
     BoardPlayer player;
 };
-
-// The same verdicts and pictures as the mouse earns along the same paths.
-TEST_F(Keyboard, EachPuzzleSolvedWithTheArrowsEarnsTheMousesVerdict) {
-    struct Expected {
-        int puzzle;
-        Slot7 path;
-        const wchar_t *message;
-        ResultPicture picture;
-    };
-    for (const Expected &game : {Expected{1, Slot7::Free, L"WELL DONE", ResultPicture::InJust17Moves},
-                                 Expected{2, Slot7::Free, L"WELL DONE", ResultPicture::InJust23Moves},
-                                 Expected{3, Slot7::Stays, L"WELL DONE", ResultPicture::InJust17Moves},
-                                 Expected{3, Slot7::Moves, L"GOOD TRY", ResultPicture::EmperorWoken}}) {
-        SCOPED_TRACE("puzzle " + std::to_string(game.puzzle));
-        const auto clicks = solver::shortestSolution(game.puzzle, game.path);
-        ASSERT_TRUE(clicks);
-        player.choosePuzzle(game.puzzle);
-        player.slideWithArrows(*clicks);
-        const auto result = player.readAndCloseResult(VK_RETURN); // Enter closes it
-        EXPECT_TRUE(result) << "no result window after " << player.moves() << " moves";
-        if (!result)
-            continue;
-        EXPECT_EQ(result->message, game.message);
-        EXPECT_EQ(result->picture, game.picture);
-    }
-}
 
 // Each case ends with input that must have an effect, and checks both:
 // input is handled in order, so a late effect of the keys would show.

@@ -148,6 +148,7 @@ struct Solution {
     bool withDetour;
     const wchar_t *message;
     ResultPicture picture;
+    bool arrows = false; // played with the arrow keys, and Enter closes the result
 };
 
 class PlayingToTheEnd : public Playing, public ::testing::WithParamInterface<Solution> {};
@@ -162,17 +163,17 @@ TEST_P(PlayingToTheEnd, TheResultWindowRatesTheSolution) {
     }
     player.choosePuzzle(game.puzzle);
     BoardShown beforeLast = startOf(game.puzzle);
-    for (auto click = clicks->begin(); click != clicks->end() - 1; ++click) {
-        player.clickSlot(*click);
-        beforeLast = afterSlide(beforeLast, *click);
-    }
+    const std::vector<int> allButLast(clicks->begin(), clicks->end() - 1);
+    for (const int click : allButLast)
+        beforeLast = afterSlide(beforeLast, click);
+    game.arrows ? player.slideWithArrows(allButLast) : player.clickSlots(allButLast);
     // The board has shown the move before the last, so a result rated on it
     // has been made by now, shown or about to be.
     ASSERT_EQ(player.shownOnceItIs(beforeLast), beforeLast);
     ASSERT_EQ(player.resultWindow(true), nullptr) << "rated before the last move";
-    player.clickSlot(clicks->back());
+    game.arrows ? player.slideWithArrows({clicks->back()}) : player.clickSlot(clicks->back());
 
-    const auto result = player.readAndCloseResult();
+    const auto result = player.readAndCloseResult(game.arrows ? VK_RETURN : 0);
     ASSERT_TRUE(result) << "no result window after " << player.moves() << " of " << clicks->size() << " moves";
     EXPECT_EQ(result->message, game.message);
     EXPECT_EQ(result->picture, game.picture);
@@ -183,12 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
     Games, PlayingToTheEnd,
     ::testing::Values(
         Solution{"Puzzle1AtPar", 1, Slot7::Free, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust17Moves},
-        Solution{"Puzzle2AtPar", 2, Slot7::Free, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust23Moves},
+        Solution{"Puzzle2AtParWithArrows", 2, Slot7::Free, Slot7::Free, false, L"WELL DONE",
+                 ResultPicture::InJust23Moves, true},
         Solution{"Puzzle3AtPar", 3, Slot7::Stays, Slot7::Free, false, L"WELL DONE", ResultPicture::InJust17Moves},
         Solution{"Puzzle2AbovePar", 2, Slot7::Free, Slot7::Stays, true, L"GOOD TRY", ResultPicture::FewerMoves},
         Solution{"Puzzle3AboveParSleeping", 3, Slot7::Stays, Slot7::Stays, true, L"GOOD TRY",
                  ResultPicture::FewerMoves},
-        Solution{"Puzzle3Woken", 3, Slot7::Moves, Slot7::Free, false, L"GOOD TRY", ResultPicture::EmperorWoken},
+        Solution{"Puzzle3WokenWithArrows", 3, Slot7::Moves, Slot7::Free, false, L"GOOD TRY",
+                 ResultPicture::EmperorWoken, true},
         Solution{"Puzzle3WokenAndBack", 3, Slot7::Stays, Slot7::Moves, true, L"GOOD TRY", ResultPicture::EmperorWoken}),
     [](const auto &info) { return std::string(info.param.name); });
 

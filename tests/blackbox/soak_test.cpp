@@ -16,7 +16,6 @@
 #include "board_player.h"
 #include "board_resources.h"
 #include "help_resources.h"
-#include "game.h"
 #include "release_facts.h"
 #include "solver.h"
 
@@ -33,8 +32,8 @@ unsigned long long setting(const char *name, unsigned long long fallback) {
 
 // The game as the rules say it stands, fed the same actions as the program.
 struct Model {
-    Game game;
-    std::optional<Result> result; // shown in a result window not yet closed
+    RulesGame game;
+    std::optional<Verdict> result; // shown in a result window not yet closed
     enum class Help { Closed, Rules, About } help = Help::Closed;
     int linksOpened = 0;
     int movesMade = 0;
@@ -59,7 +58,7 @@ struct Model {
             return false;
         result = game.result();
         if (result) {
-            game.end();
+            game.underWay = false;
             ++resultsByPicture[static_cast<std::size_t>(result->picture)];
         }
         ++movesMade;
@@ -303,11 +302,11 @@ protected:
             return "a result window that the rules do not call for";
         std::ostringstream out;
         for (int slot = 1; slot <= 9; ++slot) {
-            const std::wstring name = slotNameOf(model.game.at(slot));
+            const std::wstring name = slotNameOf(model.game.slots[slot - 1]);
             if (player.slotName(slot) != name)
                 out << "slot " << slot << " shows another picture than " << std::string(name.begin(), name.end())
                     << "; ";
-            const bool shown = model.game.at(slot) != Picture::None;
+            const bool shown = model.game.slots[slot - 1] != 0;
             if (player.slotVisible(slot) != shown)
                 out << "slot " << slot << (shown ? " hidden; " : " shown; ");
         }
@@ -329,7 +328,7 @@ protected:
         const auto seen = player.readResult();
         if (!seen)
             return "no result window";
-        const std::wstring message = model.result->verdict == Verdict::WellDone ? L"WELL DONE" : L"GOOD TRY";
+        const std::wstring &message = model.result->message;
         const int picture = static_cast<int>(model.result->picture) + 1;
         if (seen->message != message)
             return "the result says " + std::string(seen->message.begin(), seen->message.end());

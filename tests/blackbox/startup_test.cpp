@@ -9,7 +9,6 @@
 
 #include "board_player.h"
 #include "board_resources.h"
-#include "board_window.h"
 #include "help_resources.h"
 #include "release_facts.h"
 #include "runtime_files.h"
@@ -88,7 +87,7 @@ TEST_P(StartUpWithBrokenIcon, ReportsTheFileAndTheFailureThenEnds) {
     DWORD exitCode = 0;
     ASSERT_TRUE(program.waitForExit(exitCode));
     EXPECT_NE(exitCode, 0u);
-    EXPECT_EQ(program.waitForWindow(BoardWindow::kClassName, 0ms), nullptr);
+    EXPECT_EQ(program.waitForWindow(kBoardClassName, 0ms), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -77,5 +77,20 @@ TEST_F(SharedHelpText, AFileThatOtherProgramsHoldOpenIsShown) {
     }
 }
 
+// Far more than the box takes, in UTF-8 characters of two bytes, and then
+// gigabytes of nothing: the box's worth of its beginning, read alone.
+TEST_F(HelpTextFile, ALargerFileShowsAsMuchOfItsBeginningAsTheBoxTakes) {
+    std::string accents;
+    for (std::size_t count = 0; count < 2 * kMostHelpCharacters; ++count)
+        accents += "\xC3\xA9";
+    writeBytes(file_, accents);
+    HANDLE file = CreateFileW(file_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const bool extended = SetFilePointerEx(file, {.QuadPart = 3LL << 30}, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_TRUE(extended);
+    EXPECT_TRUE(readHelpText(file_.wstring()) == std::wstring(kMostHelpCharacters, L'\u00E9'));
+}
+
 } // namespace
 } // namespace plumaro::testing

@@ -64,10 +64,15 @@ public:
         }
     }
 
+    // Closes the window; one never found, or whatever else the thread shows
+    // instead, ends on a quit (modal loops end on WM_QUIT and post it again).
     ~ShownHelpWindow() {
         if (!closed_ && dialog_)
             PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
-        ui_.join();
+        if (!waitFor([&] { return closed_.load(); }, 2s))
+            PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        EXPECT_TRUE(waitFor([&] { return closed_.load(); }, 5s)) << "the help window's thread does not end";
+        closed_ ? ui_.join() : ui_.detach();
     }
 
     ShownHelpWindow(const ShownHelpWindow &) = delete;

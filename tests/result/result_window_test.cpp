@@ -16,16 +16,22 @@ namespace {
 using namespace result_geometry;
 
 // Runs `inspect` on the result window once it is up, then closes it with
-// the command (IDOK or IDCANCEL), all from inside its modal loop.
+// the command (IDOK or IDCANCEL), all from inside its modal loop. A window
+// that is not up within 5 s, or a message box shown instead, is ended by a
+// quit, on which modal loops end.
 void showAndInspect(const Result &result, const std::function<void(HWND)> &inspect, int closeWith = IDOK) {
     static const std::function<void(HWND)> *pending = nullptr;
-    static int command = IDOK;
+    static int command = IDOK, waited = 0;
     pending = &inspect;
     command = closeWith;
+    waited = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         HWND dialog = GetActiveWindow();
-        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog))
+        if (!dialog || !GetDlgItem(dialog, IDC_MESSAGE) || !IsWindowVisible(dialog)) {
+            if (++waited == 100)
+                PostQuitMessage(0);
             return;
+        }
         KillTimer(nullptr, id);
         (*pending)(dialog);
         SendMessageW(dialog, WM_COMMAND, command, 0);
@@ -33,18 +39,14 @@ void showAndInspect(const Result &result, const std::function<void(HWND)> &inspe
     static const WindowIconFile boardIcons(windowIconPath());
     showResultWindow(nullptr, GetModuleHandleW(nullptr), result, boardIcons);
     KillTimer(nullptr, timer);
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the result window never came up";
 }
 
-std::vector<ResultPicture> visiblePictures(HWND dialog) {
-    std::vector<ResultPicture> visible;
-    for (int at = 0; at < 4; ++at)
-        if (IsWindowVisible(GetDlgItem(dialog, kPictureControls[at])))
-            visible.push_back(static_cast<ResultPicture>(at));
-    return visible;
-}
-
-// Each picture on the screen as the artwork draws it, lettered for its result.
-TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
+// Each picture on the screen as the artwork draws it, lettered for its
+// result. Which words and which one picture show for each result is checked
+// where the real program rates a game (tests/blackbox/play_test.cpp).
+TEST(ResultWindowTest, ShowsEachResultsPictureAsTheArtworkDrawsIt) {
     const std::pair<Result, const wchar_t *> results[] = {
         {{Verdict::WellDone, ResultPicture::InJust17Moves}, L"result1.bmp"},
         {{Verdict::GoodTry, ResultPicture::FewerMoves}, L"result2.bmp"},
@@ -53,20 +55,14 @@ TEST(ResultWindowTest, ShowsTheVerdictWithExactlyItsPicture) {
         // after the last: nothing of it left
         {{Verdict::WellDone, ResultPicture::InJust17Moves}, L"result1.bmp"}};
     for (const auto &[result, artwork] : results) {
-        bool inspected = false;
         showAndInspect(result, [&](HWND dialog) {
-            inspected = true;
             EXPECT_EQ(testing::windowText(dialog), L"Plumaro Puzzles");
-            EXPECT_EQ(testing::windowText(GetDlgItem(dialog, IDC_MESSAGE)),
-                      result.verdict == Verdict::WellDone ? L"WELL DONE" : L"GOOD TRY");
-            EXPECT_EQ(visiblePictures(dialog), std::vector<ResultPicture>{result.picture});
             RECT area{};
             GetWindowRect(GetDlgItem(dialog, kPictureControls[static_cast<std::size_t>(result.picture)]), &area);
             const auto expected = testing::pictureFile(testing::artworkFolder() / artwork).rgb;
             EXPECT_TRUE(testing::waitFor([&] { return testing::screenPixels(area).rgb == expected; }))
                 << "the picture on the screen is not " << std::string(artwork, artwork + wcslen(artwork));
         });
-        EXPECT_TRUE(inspected);
     }
 }
 

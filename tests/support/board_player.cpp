@@ -5,7 +5,6 @@
 
 #include "board_geometry.h"
 #include "board_resources.h"
-#include "board_window.h"
 #include "help_resources.h"
 #include "result_resources.h"
 #include "texts.h"
@@ -13,7 +12,7 @@
 namespace plumaro::testing {
 
 BoardPlayer::BoardPlayer(const std::filesystem::path &exe, bool activateBoard) : program_(exe) {
-    board_ = program_.waitForWindow(BoardWindow::kClassName);
+    board_ = program_.waitForWindow(kBoardClassName);
     if (board_ && activateBoard)
         activate(board_);
 }
@@ -111,18 +110,18 @@ std::wstring BoardPlayer::moves() const { return windowText(control(board_, IDC_
 
 bool BoardPlayer::movesVisible() const { return IsWindowVisible(control(board_, IDC_MOVES)); }
 
-std::wstring slotNameOf(Picture picture) {
-    if (picture == Picture::Empty)
+std::wstring slotNameOf(int picture) {
+    if (picture == kEmptyPicture)
         return L"Empty";
-    return picture == Picture::None ? L"No picture" : L"Bird " + std::to_wstring(birdNumber(picture));
+    return picture == 0 ? L"No picture" : L"Bird " + std::to_wstring(picture);
 }
 
 BoardShown startOf(int puzzle) {
-    Game game;
+    RulesGame game;
     game.start(puzzle);
     BoardShown shown;
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-        shown.push_back(game.at(slot) == Picture::None ? L"hidden" : slotNameOf(game.at(slot)));
+    for (const int picture : game.slots)
+        shown.push_back(picture == 0 ? L"hidden" : slotNameOf(picture));
     shown.push_back(L"0");
     return shown;
 }

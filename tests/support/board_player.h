@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
 #include "program_driver.h"
+#include "puzzle_rules.h"
 
 namespace plumaro::testing {
+
+// The board window's class, by which the player finds it.
+constexpr wchar_t kBoardClassName[] = L"PlumaroBoard";
 
 // What the result window showed before it was closed.
 struct ResultSeen {
@@ -26,8 +29,8 @@ constexpr WORD kCloseBox = 0xFFFF;
 // What the board shows: each slot's name ("Bird 5", "Empty", "hidden" for a
 // hidden slot), and last the counter ("hidden" while it is).
 using BoardShown = std::vector<std::wstring>;
-// The name a slot gives the picture it shows.
-std::wstring slotNameOf(Picture picture);
+// The name a slot gives the picture it shows (0..9, as the rules number them).
+std::wstring slotNameOf(int picture);
 // The start of the puzzle as the rules lay it out.
 BoardShown startOf(int puzzle);
 // `before` with the bird in the slot slid into the empty slot, one move more.

@@ -325,6 +325,21 @@ void activate(HWND window) {
     settle(50ms);
 }
 
+HWND dialogOf(DWORD threadId) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM found) {
+            wchar_t name[8] = {};
+            GetClassNameW(window, name, 8);
+            if (std::wstring(name) == L"#32770" && IsWindowVisible(window))
+                *reinterpret_cast<HWND *>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 GUITHREADINFO threadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

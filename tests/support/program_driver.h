@@ -120,6 +120,8 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
     return true;
 }
 
+// A visible dialog box (a message box too) of the thread, or nullptr.
+HWND dialogOf(DWORD threadId);
 // What the thread that owns the window has active, focused and captured.
 GUITHREADINFO threadInfoOf(HWND window);
 

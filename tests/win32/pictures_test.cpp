@@ -57,7 +57,9 @@ template <typename Interface> struct Com {
     Interface *operator->() const { return object; }
 };
 
-Pixels decodeGif(const std::filesystem::path &path) {
+// The picture as the system's image codecs read it: another decoder than
+// the one the program loads its pictures with.
+Pixels decoded(const std::filesystem::path &path) {
     UINT width = 0, height = 0;
     Com<IWICImagingFactory> factory;
     Com<IWICBitmapDecoder> decoder;
@@ -90,6 +92,8 @@ size_t differingPixels(const Pixels &shown, const Pixels &expected) {
     return differing;
 }
 
+// The files are read by the system's image codecs, not by GDI, which decodes
+// the program's pictures.
 TEST(Pictures, EveryPictureAtEveryScaleIsExactlyItsFileAtOneBytePerPixel) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     const std::vector<Picture> pictures = picturesOfTheResourceScripts();
@@ -97,15 +101,15 @@ TEST(Pictures, EveryPictureAtEveryScaleIsExactlyItsFileAtOneBytePerPixel) {
     for (const Picture &picture : pictures) {
         const auto folder = kSources / L"assets" / L"pictures";
         const auto gif = folder / (picture.name + ".gif");
-        const Pixels atOneHundred = testing::pictureFile(folder / L"96" / (picture.name + ".bmp"));
+        const Pixels atOneHundred = decoded(folder / L"96" / (picture.name + ".bmp"));
         for (const UINT dpi : kPictureDpis) {
             SCOPED_TRACE(picture.name + " at " + std::to_string(dpi) + " dpi");
-            const Pixels drawn = testing::pictureFile(folder / std::to_wstring(dpi) / (picture.name + ".bmp"));
+            const Pixels drawn = decoded(folder / std::to_wstring(dpi) / (picture.name + ".bmp"));
             ASSERT_FALSE(drawn.rgb.empty());
             EXPECT_EQ(drawn.width, scaled(atOneHundred.width, dpi));
             EXPECT_EQ(drawn.height, scaled(atOneHundred.height, dpi));
             if (dpi == kLayoutDpi && std::filesystem::exists(gif)) {
-                EXPECT_EQ(differingPixels(drawn, decodeGif(gif)), 0u) << "unlike its GIF";
+                EXPECT_EQ(differingPixels(drawn, decoded(gif)), 0u) << "unlike its GIF";
             }
 
             const UniqueBitmap bitmap = loadPicture(GetModuleHandleW(nullptr), picture.id, dpi);
