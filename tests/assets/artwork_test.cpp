@@ -105,53 +105,6 @@ TEST(Artwork, GifPicturesAreSingleFrameEightBitPictures) {
     EXPECT_GT(gifs, 0) << "no pictures found";
 }
 
-// Where a picture is cut short, a row runs over or under its width, or an
-// absolute block is longer than 254 pixels (Wine 8 decodes a 255-pixel block
-// wrongly, and every picture after it), and what is drawn for each scale.
-TEST(Artwork, EveryPictureAtEveryScaleIsAWholeRunLengthEncodedEightBitBitmap) {
-    const std::vector<std::string> scales = {"96", "120", "144", "168", "192", "216", "240", "288"};
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(kAssets + "/pictures/96"))
-        names.push_back(entry.path().filename().string());
-    EXPECT_GE(names.size(), 18u);
-    for (const std::string &scale : scales) {
-        for (const std::string &name : names) {
-            SCOPED_TRACE(name + " at " + scale + " dpi");
-            const Bytes b = readFile("pictures/" + scale + "/" + name);
-            ASSERT_GE(b.size(), 54u) << "missing or truncated";
-            EXPECT_EQ(tag(b, 0, 2), "BM");
-            EXPECT_EQ(le32(b, 2), b.size()) << "file size field";
-            EXPECT_EQ(le32(b, 14), 40u) << "expected a BITMAPINFOHEADER";
-            const std::int32_t width = sle32(b, 18), height = sle32(b, 22);
-            ASSERT_GT(width, 0);
-            ASSERT_GT(height, 0) << "height must be positive (bottom-up rows)";
-            EXPECT_EQ(le16(b, 28), 8u) << "bits per pixel";
-            ASSERT_EQ(le32(b, 30), 1u) << "compression must be BI_RLE8";
-            ASSERT_EQ(le32(b, 10) + le32(b, 34), b.size()) << "pixels' size field";
-            int rows = 0, x = 0;
-            bool ended = false;
-            for (std::size_t at = le32(b, 10); at + 1 < b.size() && !ended; at += 2) {
-                const int count = b[at], second = b[at + 1];
-                if (count > 0) {
-                    x += count;
-                } else if (second < 2) {
-                    EXPECT_EQ(x, width) << "row " << rows;
-                    x = 0;
-                    ++rows;
-                    ended = second == 1;
-                } else {
-                    ASSERT_GE(second, 3) << "a delta leaves pixels undrawn";
-                    EXPECT_LE(second, 254) << "row " << rows;
-                    x += second;
-                    at += (second + 1) & ~1;
-                }
-            }
-            EXPECT_TRUE(ended) << "no end of bitmap";
-            EXPECT_EQ(rows, height);
-        }
-    }
-}
-
 // The same hand for the cursor size of each scale, 32 x 32 (the size at
 // 100 %) first.
 TEST(Artwork, HandCursorHoldsATwoColourImageForEachScaleWithHotSpotAtFingertip) {
