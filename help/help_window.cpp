@@ -118,7 +118,6 @@ private:
     bool onCreate();
     bool createControls();
     bool layOut(UINT dpi);
-    void onDpiChanged(UINT dpi, LPARAM suggested);
     bool becomesOwnActiveWindow(HWND previous) const;
     void onActivate();
     void onCommand(int id, int notification);
@@ -203,8 +202,9 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
         return TRUE;
-    case WM_DPICHANGED:
-        onDpiChanged(LOWORD(wParam), lParam);
+    case WM_DPICHANGED: // moved to a monitor of another scale, or the scale changed
+        if (layOut(LOWORD(wParam)))
+            followScaleChange(dialog_, owner_, kClientSize, dpi_, lParam);
         return TRUE;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: // high contrast turned on or off, or its colours changed
@@ -275,7 +275,7 @@ bool HelpWindow::layOut(UINT dpi) {
     placeControl(text_, {kTextLeft, kTextTop, kTextWidth, kTextHeight}, dpi);
     placeControl(link_, {kLinkLeft, kLinkTop, kLinkWidth, kLinkHeight}, dpi);
 
-    font_ = createFontFor(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), fontDpi_, dpi);
+    font_ = createDialogFont(dialog_, fontDpi_, dpi);
     for (HWND control : {text_, okButton_, aboutButton_, rulesButton_})
         setFont(control, font_.get());
     // Bold, underlined MS Sans Serif of 8.25 points.
@@ -284,16 +284,6 @@ bool HelpWindow::layOut(UINT dpi) {
     return true;
 }
 
-// Moved to a monitor of another scale, or the scale changed: while the
-// window is still being placed, it is centred again where it belongs.
-void HelpWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
-    if (!layOut(dpi))
-        return;
-    if (IsWindowVisible(dialog_))
-        takeSuggestedRect(dialog_, kClientSize, dpi, suggested);
-    else
-        placeOnMonitorOf(dialog_, owner_, kClientSize);
-}
 
 // Whether an activation makes this window the program's own active window:
 // its first showing, or a window of the program that stood over it having

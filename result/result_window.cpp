@@ -82,7 +82,6 @@ private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onCreate();
     bool layOut(UINT dpi);
-    void onDpiChanged(UINT dpi, LPARAM suggested);
     void paintBackground(HDC dc);
 
     HWND dialog_ = nullptr;
@@ -149,8 +148,9 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
         return TRUE;
-    case WM_DPICHANGED:
-        onDpiChanged(LOWORD(wParam), lParam);
+    case WM_DPICHANGED: // moved to a monitor of another scale, or the scale changed
+        if (layOut(LOWORD(wParam)))
+            followScaleChange(dialog_, owner_, kClientSize, dpi_, lParam);
         return TRUE;
     case WM_DESTROY:
         for (PictureControl &picture : pictures_)
@@ -214,7 +214,7 @@ bool ResultWindow::layOut(UINT dpi) {
     setFont(message, messageFont_.get());
     HWND ok = GetDlgItem(dialog_, IDOK);
     placeControl(ok, {kOkLeft, kOkTop, kOkWidth, kOkHeight}, dpi);
-    font_ = createFontFor(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), fontDpi_, dpi);
+    font_ = createDialogFont(dialog_, fontDpi_, dpi);
     setFont(ok, font_.get());
     if (WindowIcons icons = iconFile_.iconsFor(dpi)) {
         setWindowIcons(dialog_, icons);
@@ -224,16 +224,6 @@ bool ResultWindow::layOut(UINT dpi) {
     return true;
 }
 
-// Moved to a monitor of another scale, or the scale changed: while the
-// window is still being placed, it is centred again where it belongs.
-void ResultWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
-    if (!layOut(dpi))
-        return;
-    if (IsWindowVisible(dialog_))
-        takeSuggestedRect(dialog_, kClientSize, dpi, suggested);
-    else
-        placeOnMonitorOf(dialog_, owner_, kClientSize);
-}
 
 void ResultWindow::paintBackground(HDC dc) {
     RECT client;

@@ -81,13 +81,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple **host) override {
-        if (!host)
-            return E_POINTER;
-        *host = nullptr;
-        const auto fromWindow = UiaLibrary::get().hostProviderFromHwnd;
-        if (!IsWindow(window_) || !fromWindow)
-            return kElementNotAvailable;
-        return fromWindow(window_, host);
+        return hostProviderOf(window_, host);
     }
 
 private:

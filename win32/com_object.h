@@ -6,6 +6,10 @@
 
 namespace plumaro {
 
+// The identifier of an interface: what the Windows headers declare for it.
+// An interface they do not declare specialises this.
+template <class Interface> const IID &interfaceId() { return __uuidof(Interface); }
+
 // A COM object that implements Interface, and so also the interfaces it
 // derives from, named in Bases. It starts with one reference, held by
 // whoever made it, and deletes itself when the last is released.
@@ -14,7 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
         if (!object)
             return E_POINTER;
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(Interface) || ((iid == __uuidof(Bases)) || ...)) {
+        if (iid == __uuidof(IUnknown) || iid == interfaceId<Interface>() || ((iid == interfaceId<Bases>()) || ...)) {
             *object = static_cast<Interface *>(this);
             AddRef();
             return S_OK;

@@ -43,12 +43,13 @@ UniqueFont createBoldSansSerif(int hundredthsOfPoint, UINT dpi, FontStyle style)
     return createBoldFont(L"Microsoft Sans Serif", height, style);
 }
 
-UniqueFont createFontFor(HFONT font, UINT from, UINT to) {
+UniqueFont createDialogFont(HWND dialog, UINT madeFor, UINT dpi) {
     LOGFONTW description{};
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     if (!font || !GetObjectW(font, sizeof description, &description))
         return nullptr;
-    description.lfHeight = MulDiv(description.lfHeight, static_cast<int>(to), static_cast<int>(from));
-    description.lfWidth = MulDiv(description.lfWidth, static_cast<int>(to), static_cast<int>(from));
+    description.lfHeight = MulDiv(description.lfHeight, static_cast<int>(dpi), static_cast<int>(madeFor));
+    description.lfWidth = MulDiv(description.lfWidth, static_cast<int>(dpi), static_cast<int>(madeFor));
     return UniqueFont(CreateFontIndirectW(&description));
 }
 

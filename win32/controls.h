@@ -29,9 +29,9 @@ struct FontStyle {
 // twin "Microsoft Sans Serif".
 UniqueFont createBoldSansSerif(int hundredthsOfPoint, UINT dpi, FontStyle style = {});
 
-// The font `font` made at `from` dpi, made again for `to`: the dialog box
-// font, made by the system at the box's first DPI, for the box at another.
-UniqueFont createFontFor(HFONT font, UINT from, UINT to);
+// The dialog box's font, which the system made for `madeFor` dpi, made
+// again for `dpi`.
+UniqueFont createDialogFont(HWND dialog, UINT madeFor, UINT dpi);
 
 // Gives the control the font, redrawing it.
 void setFont(HWND control, HFONT font);

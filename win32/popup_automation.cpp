@@ -32,24 +32,16 @@ enum { VisualStateNormal = 0, VisualStateMinimized = 2 };
 enum { ReadyForUserInteraction = 2, BlockedByModalWindow = 3 };
 constexpr HRESULT kInvalidOperation = static_cast<HRESULT>(0x80131509); // UIA_E_INVALIDOPERATION
 
+} // namespace
+
+template <> const IID &interfaceId<WindowProvider>() { return kWindowProviderId; }
+
+namespace {
+
 // The Window control pattern of a fixed-size modal window.
-class WindowPattern final : public WindowProvider {
+class WindowPattern final : public ComObject<WindowProvider> {
 public:
     explicit WindowPattern(HWND window) : window_(window) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override {
-        if (iid != __uuidof(IUnknown) && iid != kWindowProviderId)
-            return handOut(object, nullptr, E_NOINTERFACE);
-        AddRef();
-        return handOut(object, static_cast<WindowProvider *>(this));
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE SetVisualState(int state) override {
         return state == VisualStateNormal ? S_OK : kInvalidOperation;
@@ -74,11 +66,10 @@ public:
     }
 
 private:
-    ~WindowPattern() = default;
+    ~WindowPattern() override = default;
     BOOL hasStyle(LONG_PTR style) const { return (GetWindowLongPtrW(window_, GWL_STYLE) & style) != 0; }
 
     HWND window_;
-    LONG references_ = 1;
 };
 
 // What the program adds to the system's elements for the window: the rest,
@@ -112,13 +103,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple **host) override {
-        if (!host)
-            return E_POINTER;
-        *host = nullptr;
-        const auto fromWindow = UiaLibrary::get().hostProviderFromHwnd;
-        if (!IsWindow(window_) || !fromWindow)
-            return kElementNotAvailable;
-        return fromWindow(window_, host);
+        return hostProviderOf(window_, host);
     }
 
 private:

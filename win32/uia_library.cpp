@@ -44,4 +44,14 @@ void releaseUiaElement(HWND window, IRawElementProviderSimple *element, bool use
         uia.disconnectProvider(element);
 }
 
+HRESULT hostProviderOf(HWND window, IRawElementProviderSimple **host) {
+    if (!host)
+        return E_POINTER;
+    *host = nullptr;
+    const auto fromWindow = UiaLibrary::get().hostProviderFromHwnd;
+    if (!IsWindow(window) || !fromWindow)
+        return kElementNotAvailable;
+    return fromWindow(window, host);
+}
+
 } // namespace plumaro

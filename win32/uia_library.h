@@ -39,6 +39,10 @@ struct UiaLibrary {
 bool answerUiaRequest(HWND window, WPARAM wParam, LPARAM lParam, IRawElementProviderSimple *element, bool &used,
                       LRESULT &answer);
 
+// An element's get_HostRawElementProvider: the system's element for the
+// window that serves it, or kElementNotAvailable once the window is gone.
+HRESULT hostProviderOf(HWND window, IRawElementProviderSimple **host);
+
 // On the window's WM_DESTROY, if UI Automation knows the element: clients
 // let go of it, no new requests reach it, and those that hold it hear that
 // it is gone.

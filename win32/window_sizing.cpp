@@ -82,4 +82,11 @@ void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested) {
     growToClient(window, client, dpi);
 }
 
+void followScaleChange(HWND window, HWND owner, SIZE client, UINT dpi, LPARAM suggested) {
+    if (IsWindowVisible(window))
+        takeSuggestedRect(window, client, dpi, suggested);
+    else
+        placeOnMonitorOf(window, owner, client);
+}
+
 } // namespace plumaro

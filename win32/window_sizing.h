@@ -28,4 +28,9 @@ void answerDpiScaledSize(HWND window, SIZE client, WPARAM newDpi, LPARAM size);
 // rectangle Windows suggests (the message's lParam).
 void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested);
 
+// WM_DPICHANGED for a window that opens over `owner`, laid out for `dpi`:
+// the rectangle Windows suggests, or, while it is still being placed (not
+// yet shown), centred again on the owner's monitor, where it belongs.
+void followScaleChange(HWND window, HWND owner, SIZE client, UINT dpi, LPARAM suggested);
+
 } // namespace plumaro

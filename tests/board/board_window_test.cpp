@@ -11,6 +11,7 @@
 #include "announcer.h"
 #include "board_resources.h"
 #include "board_window.h"
+#include "hand_cursor.h"
 #include "import_patch.h"
 #include "program_driver.h"
 #include "result_resources.h"
@@ -276,6 +277,24 @@ TEST_F(BoardWindowTest, TheStartUpSoundPlaysOnTheFirstActivationOnly) {
     DestroyWindow(elsewhere);
     EXPECT_EQ(GetActiveWindow(), board);
     EXPECT_EQ(soundsPlayed, 1);
+}
+
+// One hand for each scale in the cursor size of that scale, the same for
+// every window that asks; where the program's own cannot be loaded (a module
+// without it), the system's.
+TEST(HandCursors, OneForEachScaleInItsSizeAndTheSystemsWhereTheProgramHasNone) {
+    HandCursors hands(GetModuleHandleW(nullptr));
+    EXPECT_EQ(hands.at(192), hands.at(192));
+    for (const UINT dpi : {96u, 192u}) {
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(hands.at(dpi), &info));
+        BITMAP mask{};
+        GetObjectW(info.hbmMask, sizeof mask, &mask);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        EXPECT_EQ(mask.bmWidth, GetSystemMetricsForDpi(SM_CXCURSOR, dpi)) << dpi;
+    }
+    EXPECT_EQ(HandCursors(GetModuleHandleW(L"kernel32.dll")).at(96), LoadCursorW(nullptr, IDC_HAND));
 }
 
 // A module without the board's pictures: creating the window fails. Any

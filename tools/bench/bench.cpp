@@ -3,7 +3,8 @@
 // private memory after start, click to counter, solving click to the result
 // window; and CPU while idle. Prints a table of medians for each scale and
 // writes the same as JSON.
-//   bench.exe OUT.json RUNS MACHINE DATE [GAME.exe]
+//   bench.exe OUT.json RUNS MACHINE DATE [GAME.exe [DPI...]]
+// The scales are 96 and 192 dpi unless others are named.
 #include <windows.h>
 #include <winternl.h>
 
@@ -261,19 +262,23 @@ std::string narrow(const wchar_t *text) {
 
 int wmain(int argc, wchar_t **argv) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: bench.exe OUT.json RUNS MACHINE DATE [GAME.exe]\n");
+        std::fprintf(stderr, "usage: bench.exe OUT.json RUNS MACHINE DATE [GAME.exe [DPI...]]\n");
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[2]));
     const std::filesystem::path game = argc > 5 ? std::filesystem::path(argv[5]) : buildFolder() / L"plumaro.exe";
+    std::vector<UINT> dpis;
+    for (int at = 6; at < argc; ++at)
+        dpis.push_back(static_cast<UINT>(_wtoi(argv[at])));
+    if (dpis.empty())
+        dpis = {96, 192};
     const auto solution = solver::shortestSolution(1);
     if (!solution)
         return 1;
     try {
         SamplesByScale scales;
-        // The same rounds at 100 % and at 200 %, each program started at
-        // the scale anew.
-        for (const UINT dpi : {96u, 192u}) {
+        // The same rounds at each scale, each program started at it anew.
+        for (const UINT dpi : dpis) {
             LogPixelsSetting scale(dpi);
             // One round first that counts for nothing: the first start of each
             // program also pays for reading it from disk.
@@ -300,7 +305,7 @@ int wmain(int argc, wchar_t **argv) {
                 }
             }
         }
-        measureIdle(scales[96], game, *solution);
+        measureIdle(scales[dpis.front()], game, *solution);
         report(scales, narrow(game.c_str()), narrow(argv[3]), narrow(argv[4]), runs, argv[1]);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "bench: %s\n", error.what());
