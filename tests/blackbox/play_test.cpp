@@ -3,7 +3,6 @@
 // artwork's pictures, at every display scale.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
 #include "board_geometry.h"
@@ -233,15 +232,23 @@ TEST_F(Playing, TheBoardTakesNoInputWhileTheResultIsOpen) {
 
 // The window's client area is its layout's at its scale, and the window
 // stands centred on the screen.
+void expectCentredOn(HWND window, const RECT &monitor) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_NEAR(outer.left - monitor.left, monitor.right - outer.right, 1);
+    EXPECT_NEAR(outer.top - monitor.top, monitor.bottom - outer.bottom, 1);
+}
+
+// The main monitor, whose top-left corner is (0, 0).
+RECT primaryMonitor() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
 void expectLaidOutAndCentred(HWND window, int layoutWidth, int layoutHeight) {
     const int dpi = static_cast<int>(dpiOfWindow(window));
-    RECT client{}, outer{};
+    RECT client{};
     GetClientRect(window, &client);
-    GetWindowRect(window, &outer);
     EXPECT_EQ(client.right, MulDiv(layoutWidth, dpi, 96));
     EXPECT_EQ(client.bottom, MulDiv(layoutHeight, dpi, 96));
-    EXPECT_NEAR(outer.left, GetSystemMetrics(SM_CXSCREEN) - outer.right, 1);
-    EXPECT_NEAR(outer.top, GetSystemMetrics(SM_CYSCREEN) - outer.bottom, 1);
+    expectCentredOn(window, primaryMonitor());
 }
 
 class PlayingAtEachScale : public ::testing::TestWithParam<DWORD> {};
@@ -280,13 +287,6 @@ TEST_P(PlayingAtEachScale, EveryWindowShowsItsLayoutAndTheBoardPlays) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, PlayingAtEachScale, ::testing::Values(96, 120, 144, 192));
 
-void expectCentredOn(HWND window, const RECT &monitor) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    EXPECT_NEAR(outer.left - monitor.left, monitor.right - outer.right, 1);
-    EXPECT_NEAR(outer.top - monitor.top, monitor.bottom - outer.bottom, 1);
-}
-
 // The board starts on the primary monitor; moved onto the second, the help
 // window and the verdict open centred on it. Runs where the session has two
 // monitors (tests/blackbox/two_monitors_test.sh).
@@ -294,20 +294,11 @@ TEST(PlayingOnTwoMonitors, TheHelpAndTheVerdictOpenCentredOnTheBoardsMonitor) {
     wchar_t marker[2] = {};
     if (!GetEnvironmentVariableW(L"PLUMARO_TWO_MONITORS", marker, 2))
         GTEST_SKIP() << "needs the session with two monitors that two_monitors_test.sh starts";
-    std::vector<MONITORINFO> monitors;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, RECT *, LPARAM all) {
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            GetMonitorInfoW(monitor, &info);
-            reinterpret_cast<std::vector<MONITORINFO> *>(all)->push_back(info);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&monitors));
-    std::ranges::partition(monitors, [](const MONITORINFO &info) { return info.dwFlags & MONITORINFOF_PRIMARY; });
-    ASSERT_EQ(monitors.size(), 2u);
-    const RECT primary = monitors[0].rcMonitor, second = monitors[1].rcMonitor;
+    // The second monitor lies right of the main one.
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint({primaryMonitor().right, 0}, MONITOR_DEFAULTTONULL), &info));
+    const RECT primary = primaryMonitor(), second = info.rcMonitor;
 
     BoardPlayer player;
     ASSERT_NE(player.board(), nullptr);
