@@ -139,13 +139,13 @@ TEST(Pictures, BetweenAndAboveTheDrawnScalesAPictureIsFilteredToItsSize) {
     }
 }
 
-// One-pixel black lines on white, every fourth pixel, filtered to four
+// One-pixel black lines on white, every third pixel, filtered to four
 // fifths: no line may vanish or double, so the ink of the whole picture
 // shrinks with its area.
 TEST(Pictures, TheFilterKeepsEveryOnePixelLine) {
     RgbPicture lines{20, 20, std::vector<std::uint32_t>(400, 0xFFFFFF)};
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; x += 4)
+        for (int x = 0; x < 20; x += 3)
             lines.pixels[static_cast<size_t>(y * 20 + x)] = 0x000000;
     const RgbPicture smaller = filtered(lines, 16, 16);
     ASSERT_EQ(smaller.pixels.size(), 256u);
