@@ -161,6 +161,10 @@ INT_PTR CALLBACK HelpWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam
 }
 
 INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Moved to a monitor of another scale, or the scale changed.
+    if (answerDialogScaleChange(dialog_, owner_, kClientSize, message, wParam, lParam,
+                                [this](UINT dpi) { return layOut(dpi); }))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         if (!onCreate())
@@ -197,14 +201,6 @@ INT_PTR HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_GETDPISCALEDSIZE:
-        answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
-        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    case WM_DPICHANGED: // moved to a monitor of another scale, or the scale changed
-        if (layOut(LOWORD(wParam)))
-            followScaleChange(dialog_, owner_, kClientSize, dpi_, lParam);
         return TRUE;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: // high contrast turned on or off, or its colours changed

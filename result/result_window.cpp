@@ -88,7 +88,6 @@ private:
     HWND owner_;
     HINSTANCE instance_;
     Result result_;
-    UINT dpi_ = 0; // the scale the window is laid out for
     UINT fontDpi_ = 0; // the scale the system made the dialog's font for
     UniqueBitmap background_;
     std::array<PictureControl, 4> pictures_;
@@ -114,6 +113,10 @@ INT_PTR CALLBACK ResultWindow::dialogProc(HWND dialog, UINT message, WPARAM wPar
 }
 
 INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Moved to a monitor of another scale, or the scale changed.
+    if (answerDialogScaleChange(dialog_, owner_, kClientSize, message, wParam, lParam,
+                                [this](UINT dpi) { return layOut(dpi); }))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         if (!onCreate())
@@ -144,14 +147,6 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, answer);
         return TRUE;
     }
-    case WM_GETDPISCALEDSIZE:
-        answerDpiScaledSize(dialog_, kClientSize, wParam, lParam);
-        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    case WM_DPICHANGED: // moved to a monitor of another scale, or the scale changed
-        if (layOut(LOWORD(wParam)))
-            followScaleChange(dialog_, owner_, kClientSize, dpi_, lParam);
-        return TRUE;
     case WM_DESTROY:
         for (PictureControl &picture : pictures_)
             picture.takeBack();
@@ -196,7 +191,6 @@ bool ResultWindow::onCreate() {
 // and icons made for it, its controls where the layout puts them there.
 // False if a picture compiled into the program cannot be made.
 bool ResultWindow::layOut(UINT dpi) {
-    dpi_ = dpi;
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND, dpi);
     if (!background_)
         return false;

@@ -82,11 +82,23 @@ void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested) {
     growToClient(window, client, dpi);
 }
 
-void followScaleChange(HWND window, HWND owner, SIZE client, UINT dpi, LPARAM suggested) {
-    if (IsWindowVisible(window))
-        takeSuggestedRect(window, client, dpi, suggested);
+bool answerDialogScaleChange(HWND dialog, HWND owner, SIZE client, UINT message, WPARAM wParam, LPARAM lParam,
+                             const std::function<bool(UINT)> &layOut) {
+    if (message == WM_GETDPISCALEDSIZE) {
+        answerDpiScaledSize(dialog, client, wParam, lParam);
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+        return true;
+    }
+    if (message != WM_DPICHANGED)
+        return false;
+    const UINT dpi = LOWORD(wParam);
+    if (!layOut(dpi))
+        return true;
+    if (IsWindowVisible(dialog))
+        takeSuggestedRect(dialog, client, dpi, lParam);
     else
-        placeOnMonitorOf(window, owner, client);
+        placeOnMonitorOf(dialog, owner, client);
+    return true;
 }
 
 } // namespace plumaro

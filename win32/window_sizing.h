@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace plumaro {
 
 // The outer size of the window for the layout's client size at `dpi`, with
@@ -28,9 +30,12 @@ void answerDpiScaledSize(HWND window, SIZE client, WPARAM newDpi, LPARAM size);
 // rectangle Windows suggests (the message's lParam).
 void takeSuggestedRect(HWND window, SIZE client, UINT dpi, LPARAM suggested);
 
-// WM_DPICHANGED for a window that opens over `owner`, laid out for `dpi`:
-// the rectangle Windows suggests, or, while it is still being placed (not
-// yet shown), centred again on the owner's monitor, where it belongs.
-void followScaleChange(HWND window, HWND owner, SIZE client, UINT dpi, LPARAM suggested);
+// WM_GETDPISCALEDSIZE and WM_DPICHANGED for a dialog box that opens over
+// `owner` and lays itself out for a DPI with layOut(dpi): at a new scale it
+// takes the rectangle Windows suggests, or, while it is still being placed
+// (not yet shown), is centred again on the owner's monitor, where it
+// belongs. True if the message was one of them, answered.
+bool answerDialogScaleChange(HWND dialog, HWND owner, SIZE client, UINT message, WPARAM wParam, LPARAM lParam,
+                             const std::function<bool(UINT)> &layOut);
 
 } // namespace plumaro
