@@ -90,7 +90,7 @@ private:
     Result result_;
     UINT fontDpi_ = 0; // the scale the system made the dialog's font for
     UniqueBitmap background_;
-    std::array<PictureControl, 4> pictures_;
+    PictureControl picture_; // the result's own; the others show nothing
     UniqueFont messageFont_;
     UniqueFont font_; // the dialog's font at the window's scale
     const WindowIconFile &iconFile_;
@@ -148,8 +148,7 @@ INT_PTR ResultWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_DESTROY:
-        for (PictureControl &picture : pictures_)
-            picture.takeBack();
+        picture_.takeBack();
         if (automation_)
             automation_->windowGoing();
         return FALSE;
@@ -194,14 +193,14 @@ bool ResultWindow::layOut(UINT dpi) {
     background_ = loadPicture(instance_, IDR_RESULT_BACKGROUND, dpi);
     if (!background_)
         return false;
-    for (std::size_t at = 0; at < kPictures.size(); ++at) {
-        const PictureShown &shown = kPictures[at];
-        HWND control = GetDlgItem(dialog_, kPictureControls[at]);
-        if (!pictures_[at].show(control, loadPicture(instance_, shown.picture, dpi)))
-            return false;
-        // A picture control takes the size of its picture: place it afterwards.
-        placeControl(control, shown.placement, dpi);
-    }
+    // Only the result's own picture shows, so only it is loaded.
+    const auto shownAt = static_cast<std::size_t>(result_.picture);
+    const PictureShown &shown = kPictures[shownAt];
+    HWND picture = GetDlgItem(dialog_, kPictureControls[shownAt]);
+    if (!picture_.show(picture, loadPicture(instance_, shown.picture, dpi)))
+        return false;
+    // A picture control takes the size of its picture: place it afterwards.
+    placeControl(picture, shown.placement, dpi);
     HWND message = GetDlgItem(dialog_, IDC_MESSAGE);
     placeControl(message, {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight}, dpi);
     messageFont_ = createBoldSansSerif(975, dpi);
