@@ -340,6 +340,21 @@ HWND dialogOf(DWORD threadId) {
     return found;
 }
 
+bool painted(HWND window) {
+    if (!window || !IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool childWaits = false;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM waits) -> BOOL {
+            if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+                *reinterpret_cast<bool *>(waits) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&childWaits));
+    return !childWaits && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
 GUITHREADINFO threadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -122,6 +122,11 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
 
 // A visible dialog box (a message box too) of the thread, or nullptr.
 HWND dialogOf(DWORD threadId);
+// True once neither the window (of any process) nor any visible child of it
+// waits for WM_PAINT, and its program has finished the message it was
+// handling.
+bool painted(HWND window);
+
 // What the thread that owns the window has active, focused and captured.
 GUITHREADINFO threadInfoOf(HWND window);
 

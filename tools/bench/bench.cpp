@@ -44,23 +44,6 @@ template <typename Condition> bool pollUntil(Condition condition, bool spin = fa
     return true;
 }
 
-// True once neither the window nor any visible child of it waits for
-// WM_PAINT, and the program has finished the message it was handling.
-bool painted(HWND window) {
-    if (!window || !IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
-        return false;
-    bool childWaits = false;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM waits) -> BOOL {
-            if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
-                *reinterpret_cast<bool *>(waits) = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&childWaits));
-    return !childWaits && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-}
-
 HWND windowOfClass(const RunningProgram &program, const std::wstring &className) {
     for (HWND window : program.windows()) {
         wchar_t name[64] = {};

@@ -70,28 +70,33 @@ int wmain(int argc, wchar_t **argv) {
     }
     const std::filesystem::path output = argv[1];
 
+    // Each picture is taken once what it shows is on the screen, whole.
     BoardPlayer player;
-    if (!player.board())
-        return 1;
     moveMouseTo({5, 5});
-    settle(500ms);
+    if (!waitFor([&] { return painted(player.board()); }))
+        return 1;
     saveScreenArea(windowArea(player.board()), output / L"board-start.bmp");
 
     const auto saveGameInProgress = [](BoardPlayer &game, const std::filesystem::path &file) {
         game.choosePuzzle(2);
-        game.clickSlots({5, 4, 1, 2});
+        BoardShown played = startOf(2);
+        for (const int slot : {5, 4, 1, 2}) {
+            game.clickSlot(slot);
+            played = afterSlide(played, slot);
+        }
         moveMouseTo(game.slotCentre(3));
-        settle(300ms);
-        saveScreenArea(windowArea(game.board()), file);
+        if (game.shownOnceItIs(played) != played || !waitFor([&] { return painted(game.board()); }))
+            return false;
+        return saveScreenArea(windowArea(game.board()), file);
     };
-    saveGameInProgress(player, output / L"board-game.bmp");
+    if (!saveGameInProgress(player, output / L"board-game.bmp"))
+        return 1;
     {
         // A second game, started at 200 %.
         LogPixelsSetting scale(192);
         BoardPlayer large;
-        if (!large.board())
+        if (!saveGameInProgress(large, output / L"board-game-200.bmp"))
             return 1;
-        saveGameInProgress(large, output / L"board-game-200.bmp");
     }
 
     const auto clicks = solver::shortestSolution(3, solver::Slot7::Stays);
@@ -100,12 +105,9 @@ int wmain(int argc, wchar_t **argv) {
     player.choosePuzzle(3);
     player.clickSlots(*clicks);
     HWND result = nullptr;
-    for (int tries = 0; tries < 100 && !result; ++tries, settle(20ms))
-        result = player.resultWindow();
-    if (!result)
-        return 1;
     moveMouseTo({5, 5});
-    settle(500ms);
+    if (!waitFor([&] { return painted(result = player.resultWindow()) && painted(player.board()); }))
+        return 1;
     saveScreenArea(unionOf(windowArea(player.board()), windowArea(result)), output / L"result.bmp");
     player.readAndCloseResult(VK_RETURN);
 
@@ -114,7 +116,8 @@ int wmain(int argc, wchar_t **argv) {
         if (!help)
             return 1;
         moveMouseTo({5, 5});
-        settle(500ms);
+        if (!waitFor([&] { return painted(help); }))
+            return 1;
         saveScreenArea(windowArea(help), output / name);
         pressKey(VK_ESCAPE);
         if (!waitFor([&] { return !IsWindow(help); }))
